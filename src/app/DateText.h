@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QDate>
+#include <QDateTime>
+#include <QString>
+
+// Dates are shown and typed as dd/mm/yyyy, stored as ISO text, written as #m/d/yyyy# in Jet SQL.
+namespace app::datetext {
+
+QString toDisplay(const QDate& date);            // "25/03/2007"; empty for an invalid date
+QString toDisplay(const QDateTime& moment);      // adds " hh:mm:ss" only when the time is not midnight
+QDate fromDisplay(const QString& text);          // accepts d/m/yyyy; invalid date on anything else
+QString timeText(const QTime& time);             // "hh:mm:ss"
+
+QString toIso(const QDate& date);                // "2007-03-25"
+QString toIso(const QDateTime& moment);          // "2007-03-25" or "2007-03-25 10:20:30"
+QDateTime fromIso(const QString& text);          // invalid on anything else
+
+QString toJetLiteral(const QDate& date);         // "#3/25/2007#"
+
+} // namespace app::datetext

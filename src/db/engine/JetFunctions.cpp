@@ -1,0 +1,5 @@
+#include "db/engine/JetFunctions.h"
+
+namespace db {
+void registerJetExtensions(sqlite3*) {} // placeholder until the functions land
+} // namespace db
