@@ -39,3 +39,8 @@ ProcessResult runProgram(const QString& program, const QStringList& arguments,
                          const QStringList& environment = {}, int timeoutMs = 120000);
 
 } // namespace testsupport
+
+#include <ostream>
+
+// Readable QString values in test failures.
+inline void PrintTo(const QString& text, std::ostream* out) { *out << '"' << text.toStdString() << '"'; }

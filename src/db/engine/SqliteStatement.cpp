@@ -167,4 +167,19 @@ const char* SqliteStatement::utf8Value(int column, int* bytes) const
     return text;
 }
 
+SqliteStatement::Storage SqliteStatement::storage(int column) const
+{
+    return static_cast<Storage>(sqlite3_column_type(m_stmt, column));
+}
+
+const char* SqliteStatement::rawBytes(int column, int* bytes) const
+{
+    if (sqlite3_column_type(m_stmt, column) == SQLITE_BLOB) {
+        const auto* data = static_cast<const char*>(sqlite3_column_blob(m_stmt, column));
+        *bytes = sqlite3_column_bytes(m_stmt, column);
+        return data;
+    }
+    return utf8Value(column, bytes);
+}
+
 } // namespace db

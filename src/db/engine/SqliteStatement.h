@@ -12,6 +12,8 @@ namespace db {
 // qlonglong, double, QString, QByteArray or a null QVariant.
 class SqliteStatement {
 public:
+    enum class Storage { Integer = 1, Float = 2, Text = 3, Blob = 4, Null = 5 };
+
     SqliteStatement() = default;
     SqliteStatement(sqlite3* handle, const QString& sql); // throws AppError
     ~SqliteStatement();
@@ -47,6 +49,9 @@ public:
     QString textValue(int column) const;
     // Raw UTF-8 of a text column, valid until the next step.
     const char* utf8Value(int column, int* bytes) const;
+    Storage storage(int column) const;
+    // The bytes of a text or blob column, valid until the next step.
+    const char* rawBytes(int column, int* bytes) const;
 
 private:
     [[noreturn]] void fail(int code) const;

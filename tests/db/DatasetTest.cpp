@@ -1,0 +1,221 @@
+#include "app/AppError.h"
+#include "db/Dataset.h"
+#include "db/TDataModule1.h"
+#include "db/DbFixture.h"
+
+#include <QSignalSpy>
+
+using db::Dataset;
+
+namespace {
+
+class DatasetTest : public DbFixture {
+protected:
+    void addPeople(const QStringList& names)
+    {
+        for (const QString& name : names)
+            connection.execute(QStringLiteral("INSERT INTO PEOPLE (Id_File, Name) VALUES (-1, '%1')").arg(name));
+    }
+    QStringList walk(Dataset& dataset, const QString& field)
+    {
+        QStringList seen;
+        for (dataset.first(); !dataset.eof(); dataset.next())
+            seen << dataset.text(field);
+        return seen;
+    }
+};
+
+TEST_F(DatasetTest, EveryDatasetOfTheMainModuleOpensEmptyWithItsDeclaredFilter)
+{
+    db::TDataModule1 module(connection);
+    for (Dataset* dataset : module.findChildren<Dataset*>()) {
+        if (dataset->sql().isEmpty())
+            continue;
+        SCOPED_TRACE(dataset->name().toStdString());
+        dataset->open();
+        EXPECT_TRUE(dataset->isOpen());
+        const bool sharedRow = dataset->name() == QLatin1String("ComboItems");
+        EXPECT_EQ(db::IsDatasetEmpty(*dataset), !sharedRow);
+        EXPECT_EQ(dataset->isUpdatable(), true);
+    }
+}
+
+TEST_F(DatasetTest, WalksInTheOrderOfItsOrderByLineWithFrenchComparison)
+{
+    addPeople({"Zoé", "Éric", "eric", "Erica", "Alain", "élise"});
+    Dataset people(connection, "People", {"SELECT * FROM PEOPLE", "WHERE ID_FILE=-1", "ORDER BY Name"});
+    people.open();
+    EXPECT_EQ(people.recordCount(), 6);
+    EXPECT_TRUE(people.bof());
+    EXPECT_FALSE(people.eof());
+    EXPECT_EQ(walk(people, "Name"), (QStringList{"Alain", "élise", "eric", "Éric", "Erica", "Zoé"}));
+    EXPECT_TRUE(people.eof());
+    EXPECT_EQ(people.text("Name"), "Zoé"); // stays on the last row
+
+    people.replaceSqlLine("order by", "ORDER BY Name DESC");
+    people.open();
+    EXPECT_EQ(walk(people, "Name").first(), "Zoé");
+
+    people.replaceSqlLine("WHERE", "WHERE Name LIKE 'É%'");
+    people.open();
+    EXPECT_EQ(walk(people, "Name"), (QStringList{"élise", "Éric"})); // case ignored, accents kept
+}
+
+TEST_F(DatasetTest, NavigatesLocatesAndKeepsPositionOnReopen)
+{
+    addPeople({"Alain", "Bruno", "Claire"});
+    Dataset people(connection, "People", {"SELECT Id, Name as [Nom] FROM PEOPLE", "WHERE ID_FILE=-1", "ORDER BY Name"});
+    people.open();
+    EXPECT_TRUE(people.locate("Nom", QStringLiteral("bruno")));
+    EXPECT_EQ(people.recNo(), 1);
+    const qint64 bruno = people.currentKey();
+    db::ReopenKeepingPosition(people);
+    EXPECT_EQ(people.currentKey(), bruno);
+    EXPECT_EQ(people.text("nom"), "Bruno");
+    people.prior();
+    people.prior();
+    EXPECT_TRUE(people.bof());
+    EXPECT_EQ(people.text("Nom"), "Alain");
+    EXPECT_FALSE(people.locate("Nom", QStringLiteral("Zorro")));
+    people.last();
+    EXPECT_TRUE(people.eof());
+    EXPECT_EQ(people.text("Nom"), "Claire");
+}
+
+TEST_F(DatasetTest, InsertsEditsAndCancelsWithTheirEvents)
+{
+    Dataset contract(connection, "Contract", {"SELECT * FROM CONTRACT", "WHERE Id_File=7", "ORDER BY Title"});
+    contract.open();
+    QSignalSpy newRecord(&contract, &Dataset::newRecord);
+    QSignalSpy afterPost(&contract, &Dataset::afterPost);
+    QSignalSpy fieldChanged(&contract, &Dataset::fieldChanged);
+
+    contract.append();
+    EXPECT_EQ(contract.state(), Dataset::State::Insert);
+    contract.setValue("Id_File", 7);
+    contract.setValue("Title", QStringLiteral("Bail commercial"));
+    contract.setValue("Date_Term", QStringLiteral("31/12/2027"));
+    contract.setValue("AnnualCost", QStringLiteral("1 250,50"));
+    contract.setValue("TacitRenewal", true);
+    contract.post();
+    EXPECT_EQ(newRecord.count(), 1);
+    EXPECT_EQ(afterPost.count(), 1);
+    EXPECT_EQ(fieldChanged.count(), 5);
+    EXPECT_GT(contract.currentKey(), 0);
+    EXPECT_EQ(contract.integer("Id"), contract.currentKey());
+    EXPECT_EQ(contract.text("Date_Term"), "31/12/2027");
+    EXPECT_DOUBLE_EQ(contract.number("AnnualCost"), 1250.5);
+    EXPECT_TRUE(contract.boolean("TacitRenewal"));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM CONTRACT WHERE Date_Term=#12/31/2027# AND TacitRenewal=True"), 1);
+
+    contract.setValue("Title", QStringLiteral("Autre"));
+    EXPECT_EQ(contract.state(), Dataset::State::Edit);
+    contract.cancel();
+    EXPECT_EQ(contract.text("Title"), "Bail commercial");
+    EXPECT_EQ(count("SELECT COUNT(*) FROM CONTRACT WHERE Title='Autre'"), 0);
+
+    contract.setValue("Title", QStringLiteral("Bail d'habitation"));
+    contract.next(); // moving away posts the edit
+    EXPECT_EQ(contract.state(), Dataset::State::Browse);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM CONTRACT WHERE Title='Bail d''habitation'"), 1);
+}
+
+TEST_F(DatasetTest, AValueTypedWrongIsRefusedAndTheFieldKeepsItsValue)
+{
+    connection.execute("INSERT INTO CONTRACT (Id_File, Title, AnnualCost, Date_Sign) VALUES (1, 'A', 10, #3/25/2007#)");
+    Dataset contract(connection, "Contract", {"SELECT * FROM CONTRACT", "WHERE Id_File=1"});
+    contract.open();
+    const struct {
+        const char* field;
+        const char* typed;
+    } wrong[] = {{"AnnualCost", "douze"}, {"Date_Sign", "31/02/2007"}, {"Date_Sign", "hier"}, {"Length", "1,5"}};
+    for (const auto& c : wrong) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_THROW(contract.setValue(c.field, QString::fromUtf8(c.typed)), app::AppError);
+    }
+    EXPECT_EQ(contract.state(), Dataset::State::Browse);
+    EXPECT_DOUBLE_EQ(contract.number("AnnualCost"), 10);
+    EXPECT_EQ(contract.text("Date_Sign"), "25/03/2007");
+    contract.setValue("Date_Sign", QString());
+    contract.post();
+    EXPECT_TRUE(contract.isNull("Date_Sign"));
+}
+
+TEST_F(DatasetTest, APostAfterAnotherCopyChangedTheRowFailsAndLosesNothing)
+{
+    connection.execute("INSERT INTO CONTRACT (Id_File, Title, Code) VALUES (1, 'Ancien', 'C1')");
+    db::SqliteConnection other;
+    other.open(databaseFile);
+
+    Dataset mine(connection, "Contract", {"SELECT * FROM CONTRACT", "WHERE Id_File=1"});
+    mine.open();
+    mine.setValue("Title", QStringLiteral("Mien"));
+    other.execute("UPDATE CONTRACT SET Title='Sien' WHERE Id_File=1");
+    try {
+        mine.post();
+        FAIL() << "the post should have been refused";
+    } catch (const app::AppError& error) {
+        EXPECT_TRUE(error.text().contains("modifié par un autre utilisateur")) << error.text().toStdString();
+    }
+    EXPECT_EQ(mine.state(), Dataset::State::Edit);
+    EXPECT_EQ(mine.text("Title"), "Mien");
+    mine.cancel();
+    EXPECT_EQ(mine.text("Title"), "Sien");
+
+    // A change of another column by the other copy does not stand in the way.
+    other.execute("UPDATE CONTRACT SET Code='C2' WHERE Id_File=1");
+    mine.setValue("Title", QStringLiteral("Mien"));
+    mine.post();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM CONTRACT WHERE Title='Mien' AND Code='C2'"), 1);
+
+    other.execute("DELETE FROM CONTRACT WHERE Id_File=1");
+    mine.setValue("Title", QStringLiteral("Encore"));
+    try {
+        mine.post();
+        FAIL() << "the post should have been refused";
+    } catch (const app::AppError& error) {
+        EXPECT_TRUE(error.text().contains("supprimé par un autre utilisateur")) << error.text().toStdString();
+    }
+}
+
+TEST_F(DatasetTest, AJoinIsAReadOnlySnapshot)
+{
+    connection.execute("INSERT INTO CONTRACT (Id_File, Title) VALUES (1, 'Bail')");
+    connection.execute("INSERT INTO PEOPLE (Id_File, Name) VALUES (-1, 'Alain')");
+    connection.execute("INSERT INTO L_PEOPLE (Id_File, Id_Ref, Id_People, Category) VALUES (-1, 1, 1, 'Bailleur')");
+    Dataset joined(connection, "Query",
+                   {"SELECT CONTRACT.Title, PEOPLE.Name as [Nom], L_PEOPLE.Category FROM (CONTRACT LEFT JOIN L_PEOPLE "
+                    "ON CONTRACT.Id = L_PEOPLE.Id_Ref) LEFT JOIN PEOPLE ON L_PEOPLE.Id_People = PEOPLE.Id",
+                    "WHERE CONTRACT.Id_File=1"});
+    joined.open();
+    EXPECT_FALSE(joined.isUpdatable());
+    EXPECT_EQ(joined.recordCount(), 1);
+    EXPECT_EQ(joined.text("Nom"), "Alain");
+    EXPECT_THROW(joined.setValue("Nom", QStringLiteral("Bruno")), app::AppError);
+    EXPECT_THROW(joined.remove(), app::AppError);
+    EXPECT_EQ(joined.text("Nom"), "Alain");
+}
+
+TEST_F(DatasetTest, HelpersFindLinesRunStatementsAndCaptionContracts)
+{
+    EXPECT_EQ(db::FindSqlLine({"SELECT * FROM TREE", "WHERE Id_File=-1", "ORDER BY NODEPOS"}, "WHERE"), 1);
+    EXPECT_EQ(db::FindSqlLine({"SELECT * FROM TREE", "where Id_File=-1", "ORDER BY NODEPOS"}, "ORDER BY"), 2);
+    EXPECT_EQ(db::FindSqlLine({"SELECT * FROM TREE"}, "WHERE"), -1);
+
+    Dataset work(connection, "Query");
+    connection.execute("INSERT INTO CONTRACT (Id_File, Title, NoContract) VALUES (1, '', 'N-7')");
+    connection.execute("INSERT INTO CONTRACT (Id_File, Title, NoContract) VALUES (1, 'Bail', '')");
+    EXPECT_EQ(db::ExecuteSql(work, "UPDATE CONTRACT SET Tag='x' WHERE Id_File=1"), 2);
+    EXPECT_FALSE(work.isOpen());
+
+    Dataset contract(connection, "Contract", {"SELECT * FROM CONTRACT", "WHERE Id_File=1", "ORDER BY Id"});
+    EXPECT_EQ(db::ContractCaption(contract, "<", ">"), "");
+    contract.open();
+    EXPECT_EQ(db::ContractCaption(contract, "Contrat (", ")"), "Contrat (Pas de désignation - N-7)");
+    contract.next();
+    EXPECT_EQ(db::ContractCaption(contract, "", ""), "Bail");
+    contract.setValue("Title", QString(300, QLatin1Char('x')));
+    EXPECT_EQ(db::ContractCaption(contract, "", "").size(), 255);
+}
+
+} // namespace
