@@ -1,46 +1,33 @@
 #include "cli/CliCommands.h"
 
 #include "app/AppError.h"
-#include "app/Win1252.h"
-#include "db/engine/SqliteConnection.h"
+#include "cli/Console.h"
+#include "cli/CreateDatabaseCommand.h"
+#include "cli/FixtureCommand.h"
+#include "cli/InitCommand.h"
+#include "cli/SqlCommand.h"
 
-#include <QFile>
-#include <cstdio>
+#include <QDir>
 
 namespace cli {
 
 namespace {
 
-void printError(const QString& text)
-{
-    QString shown = text;
-    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
-    std::fprintf(stderr, "%s\n", shown.toUtf8().constData());
-}
-
 int usage()
 {
     printError(QStringLiteral(
         "Usage : contrats-cli [--data-dir DOSSIER] COMMANDE\n"
+        "Sans --data-dir, le dossier de données est celui du programme.\n"
         "Commandes :\n"
+        "  init                                 démarre comme le programme et affiche les dossiers et la\n"
+        "                                       version de la base\n"
+        "  sql \"INSTRUCTION\"                    exécute une instruction SQL Jet ; un SELECT affiche ses\n"
+        "                                       lignes séparées par des tabulations (\\t, \\r et \\n dans\n"
+        "                                       une valeur), les autres le nombre de lignes modifiées\n"
+        "  fixture --contracts N [--seed S] [--name NOM]\n"
+        "                                       ajoute un dossier de démonstration de N contrats\n"
         "  create-database SCHEMA.sql FICHIER   crée une base vide à partir d'un script\n"));
     return 2;
-}
-
-int createDatabase(const QStringList& args)
-{
-    if (args.size() != 2)
-        return usage();
-    const QString schema = app::win1252::readTextFile(args[0]);
-    if (QFile::exists(args[1]))
-        throw app::AppError(QStringLiteral("Le fichier « %1 » existe déjà.").arg(args[1]));
-    db::SqliteConnection connection;
-    connection.open(args[1], true);
-    connection.executeNative(QStringLiteral("PRAGMA journal_mode=DELETE"));
-    connection.executeScript(schema);
-    connection.executeNative(QStringLiteral("VACUUM"));
-    connection.close();
-    return 0;
 }
 
 } // namespace
@@ -49,20 +36,29 @@ int run(const QStringList& arguments)
 {
     QStringList args = arguments;
     QString dataDir;
-    if (args.size() >= 2 && args[0] == QLatin1String("--data-dir")) {
-        dataDir = args[1];
+    if (!args.isEmpty() && args[0] == QLatin1String("--data-dir")) {
+        if (args.size() < 2 || args[1].isEmpty())
+            return usage();
+        dataDir = QDir(args[1]).absolutePath();
         args = args.mid(2);
     }
     if (args.isEmpty())
         return usage();
     const QString command = args.takeFirst();
     try {
+        if (command == QLatin1String("init"))
+            return initCommand(dataDir, args);
+        if (command == QLatin1String("sql"))
+            return sqlCommand(dataDir, args);
+        if (command == QLatin1String("fixture"))
+            return fixtureCommand(dataDir, args);
         if (command == QLatin1String("create-database"))
-            return createDatabase(args);
+            return createDatabaseCommand(args);
     } catch (const app::AppError& error) {
         printError(error.text());
         return 1;
     }
+    printError(QStringLiteral("Commande inconnue : « %1 ».").arg(command));
     return usage();
 }
 
