@@ -65,6 +65,7 @@ void TerminationSignals::onReadable()
     char buffer[16];
     while (::read(pipeEnds[1], buffer, sizeof buffer) > 0) {
     }
+    m_requested = true;
     emit terminationRequested();
 }
 

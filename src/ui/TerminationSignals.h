@@ -16,6 +16,8 @@ public:
     ~TerminationSignals() override;
 
     bool isActive() const { return m_notifier != nullptr; }
+    // A signal came already (while a modal box of start-up ran its own loop, say).
+    bool requested() const { return m_requested; }
 
 signals:
     void terminationRequested();
@@ -24,6 +26,7 @@ private:
     void onReadable();
 
     QSocketNotifier* m_notifier = nullptr;
+    bool m_requested = false;
 };
 
 } // namespace ui

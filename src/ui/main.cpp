@@ -8,6 +8,7 @@
 #include "ui/WidgetDialogs.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <memory>
 
 namespace {
@@ -43,15 +44,19 @@ int main(int argc, char** argv)
         }))
         return 1;
 
+    // Until now a termination signal simply ends the process: nothing needs saving yet. From the main
+    // window's creation on, it closes that window in order, even when it came during the creation.
+    ui::TerminationSignals termination;
     // Start-up has left the splash at "Chargement du logiciel ..." with its gauge at 5.
     ui::TMainForm mainForm(ui::TMainForm::Options{!unattended});
     splash->setSplashGauge(6);
     splash.reset();
 
-    ui::TerminationSignals termination;
     QObject::connect(&termination, &ui::TerminationSignals::terminationRequested, &mainForm,
                      &ui::TMainForm::closeForTermination);
     mainForm.show();
+    if (termination.requested())
+        QTimer::singleShot(0, &mainForm, &ui::TMainForm::closeForTermination);
     const int code = application.exec();
     app::setDialogs(nullptr);
     return code;
