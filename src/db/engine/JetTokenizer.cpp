@@ -155,7 +155,7 @@ Tokens tokenize(const QString& sql)
                 ++i;
             add(TokenKind::Parameter, start);
         } else {
-            static const char* const pairs[] = {"<>", "<=", ">=", "!=", "==", "||"};
+            static const char* const pairs[] = {"<>", "<=", ">=", "!=", "==", "||", "=<", "=>"};
             ++i;
             for (const char* pair : pairs) {
                 if (c == QLatin1Char(pair[0]) && i < n && sql[i] == QLatin1Char(pair[1])) {
@@ -164,6 +164,11 @@ Tokens tokenize(const QString& sql)
                 }
             }
             add(TokenKind::Symbol, start);
+            // Jet also reads =< and => as <= and >=.
+            if (tokens.last().text == QLatin1String("=<"))
+                tokens.last().text = QStringLiteral("<=");
+            else if (tokens.last().text == QLatin1String("=>"))
+                tokens.last().text = QStringLiteral(">=");
         }
     }
     return tokens;
