@@ -21,28 +21,26 @@ namespace {
 const QString DataRootName = QStringLiteral("Carvello Software Development/");
 const QString WarningFileName = QStringLiteral("Avertissement.txt");
 
-QString contactLines()
-{
+QString contactLines() {
     return QStringLiteral("\rContact : ") + SupportEmail + QStringLiteral("\rSite web : ") + WebAddress;
 }
 
-QString dataRootWarning()
-{
-    return QStringLiteral("ATTENTION : NE SUPPRIMEZ PAS CE REPERTOIRE \r\rCe répertoire contient les données des "
-                          "logiciels édités par Carvello Software Developpement") +
+QString dataRootWarning() {
+    return QStringLiteral(
+               "ATTENTION : NE SUPPRIMEZ PAS CE REPERTOIRE \r\rCe répertoire contient les données des "
+               "logiciels édités par Carvello Software Developpement") +
            contactLines();
 }
 
-QString productWarning()
-{
-    return QStringLiteral("ATTENTION : NE SUPPRIMEZ PAS CE REPERTOIRE \r\rCe répertoire contient les données du "
-                          "logiciels ") +
+QString productWarning() {
+    return QStringLiteral(
+               "ATTENTION : NE SUPPRIMEZ PAS CE REPERTOIRE \r\rCe répertoire contient les données du "
+               "logiciels ") +
            ProductName + QStringLiteral(" édités par Carvello Software Developpement") + contactLines();
 }
 
 // Creates the folder with its warning file when it is not there yet; failures leave it missing.
-void createWithWarning(const QString& folder, const QString& warning)
-{
+void createWithWarning(const QString& folder, const QString& warning) {
     if (QFileInfo::exists(folder))
         return;
     if (!QDir().mkpath(folder))
@@ -54,15 +52,13 @@ void createWithWarning(const QString& folder, const QString& warning)
     }
 }
 
-void createDataTree(const QString& dataDir)
-{
+void createDataTree(const QString& dataDir) {
     for (const char* sub : {"Export", "Html", "Backup", "Data", "Data/Access", "Data/Images", "Data/Files"})
         QDir().mkpath(dataDir + QLatin1String(sub));
 }
 
 // A copy that the user can write to, even when the shipped file is read-only.
-bool copyFile(const QString& source, const QString& target)
-{
+bool copyFile(const QString& source, const QString& target) {
     QDir().mkpath(QFileInfo(target).absolutePath());
     if (!QFile::copy(source, target))
         return false;
@@ -72,22 +68,19 @@ bool copyFile(const QString& source, const QString& target)
 
 } // namespace
 
-QString DocumentsFolder()
-{
+QString DocumentsFolder() {
     QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     if (folder.isEmpty())
         folder = QDir::homePath() + QStringLiteral("/Documents");
     return withSlash(folder);
 }
 
-bool IsWindowsPath(const QString& path)
-{
+bool IsWindowsPath(const QString& path) {
     static const QRegularExpression drive(QStringLiteral("^[A-Za-z]:([\\\\/]|$)"));
     return drive.match(path).hasMatch() || path.startsWith(QStringLiteral("\\\\"));
 }
 
-QString FolderFromSetting(const QString& text, const QString& base)
-{
+QString FolderFromSetting(const QString& text, const QString& base) {
     QString folder = text.trimmed();
     folder.replace(QLatin1Char('\\'), QLatin1Char('/'));
     if (QDir::isRelativePath(folder))
@@ -95,8 +88,7 @@ QString FolderFromSetting(const QString& text, const QString& base)
     return withSlash(QDir::cleanPath(folder));
 }
 
-void ResolveDataFolder(const QString& dataDirOverride, const QString& documentsFolder)
-{
+void ResolveDataFolder(const QString& dataDirOverride, const QString& documentsFolder) {
     Globals& g = globals();
     if (!dataDirOverride.isEmpty()) {
         g.dataDir = withSlash(QDir(dataDirOverride).absolutePath());
@@ -105,31 +97,32 @@ void ResolveDataFolder(const QString& dataDirOverride, const QString& documentsF
         return;
     }
 
-    QString setting = IniFile(g.installDir + QStringLiteral("directories.ini")).value(QStringLiteral("Path"),
-                                                                                        QStringLiteral("AppDataDir"));
+    QString setting = IniFile(g.installDir + QStringLiteral("directories.ini"))
+                          .value(QStringLiteral("Path"), QStringLiteral("AppDataDir"));
     if (setting == QLatin1String("appexe")) {
         g.dataDir = g.programDir;
         createDataTree(g.dataDir);
         return;
     }
     if (IsWindowsPath(setting)) {
-        dialogs().message(MessageKind::Warning,
-                          QStringLiteral("Le dossier de données « %1 » indiqué dans directories.ini est un chemin "
-                                         "Windows, inutilisable ici.\rLe dossier de données par défaut est utilisé.")
-                              .arg(setting));
+        dialogs().message(
+            MessageKind::Warning,
+            QStringLiteral("Le dossier de données « %1 » indiqué dans directories.ini est un chemin "
+                           "Windows, inutilisable ici.\rLe dossier de données par défaut est utilisé.")
+                .arg(setting));
         setting.clear();
     }
-    const QString root = setting.isEmpty()
-                             ? withSlash(documentsFolder.isEmpty() ? DocumentsFolder() : documentsFolder) + DataRootName
-                             : FolderFromSetting(setting, g.installDir);
+    const QString root =
+        setting.isEmpty()
+            ? withSlash(documentsFolder.isEmpty() ? DocumentsFolder() : documentsFolder) + DataRootName
+            : FolderFromSetting(setting, g.installDir);
     createWithWarning(root, dataRootWarning());
     g.dataDir = root + RemoveAccents(ProductName) + QLatin1Char('/');
     createWithWarning(g.dataDir, productWarning());
     createDataTree(g.dataDir);
 }
 
-bool TransferInitialData(const QString& settingsFileName, StartupObserver* observer)
-{
+bool TransferInitialData(const QString& settingsFileName, StartupObserver* observer) {
     const Globals& g = globals();
     const DatabaseConfig& config = databaseConfig();
     const QString relative = config.relativeDatabaseFile();
@@ -150,7 +143,8 @@ bool TransferInitialData(const QString& settingsFileName, StartupObserver* obser
 
         if (QFileInfo(source + relative).isFile()) {
             if (announce)
-                observer->showWaitBox(QStringLiteral("TRANSFERT DES DONNEES"), QStringLiteral("Quelques instants, SVP ..."), 3);
+                observer->showWaitBox(QStringLiteral("TRANSFERT DES DONNEES"),
+                                      QStringLiteral("Quelques instants, SVP ..."), 3);
             if (announce)
                 observer->setWaitBoxStep(QStringLiteral("Copie de la base de données"), 1);
             const QString target = config.databaseDir + config.oledbFileName;
@@ -158,8 +152,8 @@ bool TransferInitialData(const QString& settingsFileName, StartupObserver* obser
                 copyFile(source + relative, target);
             if (announce)
                 observer->setWaitBoxStep(QStringLiteral("Copie des images"), 2);
-            CopyFolderFiles(source + QStringLiteral("Images/"), config.databaseDir + QStringLiteral("Images/"),
-                            QStringLiteral("*.jpg"));
+            CopyFolderFiles(source + QStringLiteral("Images/"),
+                            config.databaseDir + QStringLiteral("Images/"), QStringLiteral("*.jpg"));
             if (announce)
                 observer->setWaitBoxStep(QStringLiteral("Copie des fichiers"), 3);
             CopyFolderFiles(source + QStringLiteral("Files/"), config.databaseDir + QStringLiteral("Files/"),
@@ -167,16 +161,18 @@ bool TransferInitialData(const QString& settingsFileName, StartupObserver* obser
             if (announce)
                 observer->closeWaitBox();
             if (olderInstallation)
-                dialogs().message(MessageKind::Warning,
-                                  QStringLiteral("IMPORTANT !!\r\rLa base de données a été transférée dans le "
-                                                 "réperoire :\r") +
-                                      config.databaseDir + QStringLiteral("\r\rNE SUPPRIMEZ PAS CE REPERTOIRE"));
+                dialogs().message(
+                    MessageKind::Warning,
+                    QStringLiteral("IMPORTANT !!\r\rLa base de données a été transférée dans le "
+                                   "réperoire :\r") +
+                        config.databaseDir + QStringLiteral("\r\rNE SUPPRIMEZ PAS CE REPERTOIRE"));
         } else {
             result = false;
-            dialogs().message(MessageKind::Warning,
-                              QStringLiteral("EXECUTION IMPOSSIBLE !!\r\rCertains composants nécessaires au bon "
-                                             "fonctionnement de cette application sont introuvables.\rEffectuez une "
-                                             "nouvelle installation de l'application afin de résoudre ce problème."));
+            dialogs().message(
+                MessageKind::Warning,
+                QStringLiteral("EXECUTION IMPOSSIBLE !!\r\rCertains composants nécessaires au bon "
+                               "fonctionnement de cette application sont introuvables.\rEffectuez une "
+                               "nouvelle installation de l'application afin de résoudre ce problème."));
         }
     }
 
@@ -185,8 +181,7 @@ bool TransferInitialData(const QString& settingsFileName, StartupObserver* obser
     return result;
 }
 
-bool FetchIfMissing(const QString& fileName)
-{
+bool FetchIfMissing(const QString& fileName) {
     const Globals& g = globals();
     if (!FindFileIgnoringCase(g.dataDir, fileName).isEmpty())
         return true;
@@ -200,8 +195,7 @@ bool FetchIfMissing(const QString& fileName)
     return false;
 }
 
-QString RemoveAccents(const QString& text)
-{
+QString RemoveAccents(const QString& text) {
     static const struct {
         const char16_t* letters;
         char16_t plain;
@@ -214,14 +208,12 @@ QString RemoveAccents(const QString& text)
     return result;
 }
 
-QStringList ListFiles(const QString& folder, const QString& mask)
-{
+QStringList ListFiles(const QString& folder, const QString& mask) {
     QDir dir(folder);
     return dir.entryList({mask}, QDir::Files | QDir::Hidden, QDir::Name | QDir::IgnoreCase);
 }
 
-void CopyFolderFiles(const QString& sourceFolder, const QString& targetFolder, const QString& mask)
-{
+void CopyFolderFiles(const QString& sourceFolder, const QString& targetFolder, const QString& mask) {
     const QString source = withSlash(sourceFolder);
     const QString target = withSlash(targetFolder);
     for (const QString& name : ListFiles(source, mask)) {
@@ -235,8 +227,7 @@ void CopyFolderFiles(const QString& sourceFolder, const QString& targetFolder, c
     }
 }
 
-void WriteTextFile(const QString& path, const QString& text)
-{
+void WriteTextFile(const QString& path, const QString& text) {
     QStringList lines = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
@@ -246,8 +237,7 @@ void WriteTextFile(const QString& path, const QString& text)
     win1252::writeTextFile(path, content);
 }
 
-QString FindFileIgnoringCase(const QString& folder, const QString& fileName)
-{
+QString FindFileIgnoringCase(const QString& folder, const QString& fileName) {
     const QString base = withSlash(folder);
     if (base.isEmpty() || fileName.isEmpty())
         return QString();

@@ -13,7 +13,8 @@ QString DocumentsFolder();
 // Decides DataDir (globals().dataDir) and creates its folder tree and warning files. ProgramDir and
 // InstallDir must be set. A non-empty dataDirOverride is the data folder itself; an empty documentsFolder
 // means DocumentsFolder(). Never fails: a folder that cannot be created is simply missing.
-void ResolveDataFolder(const QString& dataDirOverride = QString(), const QString& documentsFolder = QString());
+void ResolveDataFolder(const QString& dataDirOverride = QString(),
+                       const QString& documentsFolder = QString());
 
 // On first run copies the database (the older installation's in ProgramDir + "Data/", else the shipped
 // empty one) with its images and files into DatabaseDir, then fetches "SortList.def" and the settings

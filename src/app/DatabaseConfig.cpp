@@ -14,25 +14,24 @@ namespace app {
 
 namespace {
 
-QString slashes(QString path)
-{
+QString slashes(QString path) {
     path.replace(QLatin1Char('\\'), QLatin1Char('/'));
     return path;
 }
 
 // The folder of the database as db.ini gives it: "Data\" is the data folder's own subfolder, any other
 // folder is taken as it is (relative to the data folder, which holds db.ini).
-QString deriveDatabaseDir(const QString& written, const QString& dataDir, const QString& defaultSubfolder)
-{
+QString deriveDatabaseDir(const QString& written, const QString& dataDir, const QString& defaultSubfolder) {
     const QString standard = dataDir + withSlash(defaultSubfolder);
     QString path = written.trimmed();
     if (path.isEmpty() || slashes(path) == withSlash(defaultSubfolder))
         return standard;
     if (IsWindowsPath(path)) {
-        dialogs().message(MessageKind::Warning,
-                          QStringLiteral("Le dossier de la base de données « %1 » indiqué dans db.ini est un chemin "
-                                         "Windows, inutilisable ici.\rLe dossier par défaut est utilisé : %2")
-                              .arg(path, standard));
+        dialogs().message(
+            MessageKind::Warning,
+            QStringLiteral("Le dossier de la base de données « %1 » indiqué dans db.ini est un chemin "
+                           "Windows, inutilisable ici.\rLe dossier par défaut est utilisé : %2")
+                .arg(path, standard));
         return standard;
     }
     return FolderFromSetting(path, dataDir);
@@ -40,49 +39,58 @@ QString deriveDatabaseDir(const QString& written, const QString& dataDir, const 
 
 } // namespace
 
-bool DatabaseConfig::odbcMode() const { return provider.compare(QLatin1String("ODBC"), Qt::CaseInsensitive) == 0; }
+bool DatabaseConfig::odbcMode() const {
+    return provider.compare(QLatin1String("ODBC"), Qt::CaseInsensitive) == 0;
+}
 
-bool DatabaseConfig::oledbMode() const { return provider.compare(QLatin1String("OLEDB"), Qt::CaseInsensitive) == 0; }
+bool DatabaseConfig::oledbMode() const {
+    return provider.compare(QLatin1String("OLEDB"), Qt::CaseInsensitive) == 0;
+}
 
-QString DatabaseConfig::relativeDatabaseFile() const { return odbcMode() ? odbcPath : oledbFileName; }
+QString DatabaseConfig::relativeDatabaseFile() const {
+    return odbcMode() ? odbcPath : oledbFileName;
+}
 
-QString DatabaseConfig::databaseFile() const { return databaseDir + relativeDatabaseFile(); }
+QString DatabaseConfig::databaseFile() const {
+    return databaseDir + relativeDatabaseFile();
+}
 
-QString DatabaseConfig::existenceFile() const { return databaseDir + oledbFileName; }
+QString DatabaseConfig::existenceFile() const {
+    return databaseDir + oledbFileName;
+}
 
-QString DatabaseConfig::backupFolder() const
-{
+QString DatabaseConfig::backupFolder() const {
     if (!backupPath.trimmed().isEmpty())
         return FolderFromSetting(backupPath, dataDir);
     return dataDir + QStringLiteral("Backup/Data/");
 }
 
-DatabaseConfig& databaseConfig()
-{
+DatabaseConfig& databaseConfig() {
     static DatabaseConfig instance;
     return instance;
 }
 
-QString OdbcConnectionString(const QString& dataSourceName)
-{
-    QString text = QStringLiteral("Provider=MSDASQL.1;Data Source=%DATASOURCE%;Persist Security Info=True;Mode=ReadWrite");
+QString OdbcConnectionString(const QString& dataSourceName) {
+    QString text = QStringLiteral(
+        "Provider=MSDASQL.1;Data Source=%DATASOURCE%;Persist Security Info=True;Mode=ReadWrite");
     return text.replace(QStringLiteral("%DATASOURCE%"), dataSourceName);
 }
 
-QString OledbConnectionString(const QString& provider, const QString& databaseFile)
-{
-    QString text = QStringLiteral(
-        "Provider=%PROVIDER%;Data Source=%DATASOURCE%;Mode=ReadWrite;Jet OLEDB:Engine Type=5;Jet OLEDB:Database "
-        "Locking Mode=1;Jet OLEDB:Global Partial Bulk Ops=2;Jet OLEDB:Global Bulk Transactions=1;Jet OLEDB:Create "
-        "System Database=False;Jet OLEDB:Encrypt Database=False;Jet OLEDB:Don't Copy Locale on Compact=False;Jet "
-        "OLEDB:Compact Without Replica Repair=False;Jet OLEDB:SFP=False");
+QString OledbConnectionString(const QString& provider, const QString& databaseFile) {
+    QString text = QStringLiteral("Provider=%PROVIDER%;Data Source=%DATASOURCE%;Mode=ReadWrite;Jet "
+                                  "OLEDB:Engine Type=5;Jet OLEDB:Database "
+                                  "Locking Mode=1;Jet OLEDB:Global Partial Bulk Ops=2;Jet OLEDB:Global Bulk "
+                                  "Transactions=1;Jet OLEDB:Create "
+                                  "System Database=False;Jet OLEDB:Encrypt Database=False;Jet OLEDB:Don't "
+                                  "Copy Locale on Compact=False;Jet "
+                                  "OLEDB:Compact Without Replica Repair=False;Jet OLEDB:SFP=False");
     text.replace(QStringLiteral("%PROVIDER%"), provider);
     return text.replace(QStringLiteral("%DATASOURCE%"), databaseFile);
 }
 
-void LoadDatabaseSettings(const QString& dataDir, const QString& defaultSubfolder, const QString& defaultDataSource,
-                          const QString& defaultFileName, const QString& defaultFileFolder)
-{
+void LoadDatabaseSettings(const QString& dataDir, const QString& defaultSubfolder,
+                          const QString& defaultDataSource, const QString& defaultFileName,
+                          const QString& defaultFileFolder) {
     DatabaseConfig config;
     config.dataDir = withSlash(dataDir);
     // FetchIfMissing fills the program's data folder; another folder only gets what it already holds.
@@ -91,14 +99,18 @@ void LoadDatabaseSettings(const QString& dataDir, const QString& defaultSubfolde
     const QString iniPath = config.dataDir + DatabaseIniName;
     IniFile ini(iniPath);
 
-    const QString database = QStringLiteral("DataBase"), odbc = QStringLiteral("ODBC"), oledb = QStringLiteral("OLEDB");
+    const QString database = QStringLiteral("DataBase"), odbc = QStringLiteral("ODBC"),
+                  oledb = QStringLiteral("OLEDB");
     config.provider = ini.value(database, QStringLiteral("Provider"), QStringLiteral("OLEDB"));
     config.databasePath = ini.value(database, QStringLiteral("Path"), defaultSubfolder);
     config.odbcName = ini.value(odbc, QStringLiteral("Name"), defaultDataSource);
-    config.odbcDriver = ini.value(odbc, QStringLiteral("Driver"), QStringLiteral("Microsoft Access Driver (*.mdb)"));
+    config.odbcDriver =
+        ini.value(odbc, QStringLiteral("Driver"), QStringLiteral("Microsoft Access Driver (*.mdb)"));
     const QString odbcPath = ini.value(odbc, QStringLiteral("Path"), defaultFileFolder + defaultFileName);
-    config.oledbProvider = ini.value(oledb, QStringLiteral("Provider"), QStringLiteral("Microsoft.Jet.OLEDB.4.0"));
-    const QString oledbFile = ini.value(oledb, QStringLiteral("FileName"), defaultFileFolder + defaultFileName);
+    config.oledbProvider =
+        ini.value(oledb, QStringLiteral("Provider"), QStringLiteral("Microsoft.Jet.OLEDB.4.0"));
+    const QString oledbFile =
+        ini.value(oledb, QStringLiteral("FileName"), defaultFileFolder + defaultFileName);
 
     if (!QFileInfo::exists(iniPath)) {
         ini.setValue(database, QStringLiteral("Provider"), config.provider);
@@ -122,15 +134,17 @@ void LoadDatabaseSettings(const QString& dataDir, const QString& defaultSubfolde
     if (config.odbcMode())
         config.connectionString = OdbcConnectionString(config.odbcName);
     else if (config.oledbMode())
-        config.connectionString = OledbConnectionString(config.oledbProvider, config.databaseDir + config.oledbFileName);
+        config.connectionString =
+            OledbConnectionString(config.oledbProvider, config.databaseDir + config.oledbFileName);
     // Data sources are registered by the Windows ODBC installer only: the file is opened directly here.
     databaseConfig() = config;
 }
 
-bool DatabaseExists() { return QFileInfo(databaseConfig().existenceFile()).isFile(); }
+bool DatabaseExists() {
+    return QFileInfo(databaseConfig().existenceFile()).isFile();
+}
 
-bool OpenMainConnection()
-{
+bool OpenMainConnection() {
     const DatabaseConfig& config = databaseConfig();
     if (!DatabaseExists())
         return false;
@@ -150,8 +164,7 @@ bool OpenMainConnection()
     return true;
 }
 
-void SaveBackupPath(const QString& folder)
-{
+void SaveBackupPath(const QString& folder) {
     DatabaseConfig& config = databaseConfig();
     const QString iniPath = config.dataDir + DatabaseIniName;
     IniFile ini(iniPath);

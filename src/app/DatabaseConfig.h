@@ -10,14 +10,14 @@ inline const QString DefaultDataSourceName = QStringLiteral("MANTIVO_CONTRACT");
 // What db.ini says about the database, and what follows from it. Paths use "/" and folders end with it.
 struct DatabaseConfig {
     // As read from db.ini (relative file paths with "/").
-    QString provider;         // [DataBase] Provider: "OLEDB" or "ODBC"
-    QString databasePath;     // [DataBase] Path as written
-    QString odbcName;         // [ODBC] Name
-    QString odbcDriver;       // [ODBC] Driver
-    QString odbcPath;         // [ODBC] Path, relative to databaseDir
-    QString oledbProvider;    // [OLEDB] Provider
-    QString oledbFileName;    // [OLEDB] FileName, relative to databaseDir
-    QString backupPath;       // [Backup] Path; empty when not set
+    QString provider;      // [DataBase] Provider: "OLEDB" or "ODBC"
+    QString databasePath;  // [DataBase] Path as written
+    QString odbcName;      // [ODBC] Name
+    QString odbcDriver;    // [ODBC] Driver
+    QString odbcPath;      // [ODBC] Path, relative to databaseDir
+    QString oledbProvider; // [OLEDB] Provider
+    QString oledbFileName; // [OLEDB] FileName, relative to databaseDir
+    QString backupPath;    // [Backup] Path; empty when not set
     // Derived.
     QString dataDir;          // the folder that holds db.ini
     QString databaseDir;      // DataDir + "Data/" for the default path, else the path itself

@@ -10,14 +10,17 @@ namespace app {
 
 namespace {
 
-bool sameName(const QString& a, const QString& b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool sameName(const QString& a, const QString& b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
-bool isQuote(QChar c) { return c == QLatin1Char('"') || c == QLatin1Char('\''); }
+bool isQuote(QChar c) {
+    return c == QLatin1Char('"') || c == QLatin1Char('\'');
+}
 
 } // namespace
 
-IniFile::IniFile(const QString& path)
-{
+IniFile::IniFile(const QString& path) {
     if (!QFileInfo(path).isFile())
         return;
     try {
@@ -28,8 +31,7 @@ IniFile::IniFile(const QString& path)
     }
 }
 
-IniFile::Line IniFile::parseLine(const QString& text, const QString& currentSection)
-{
+IniFile::Line IniFile::parseLine(const QString& text, const QString& currentSection) {
     Line line;
     line.text = text;
     line.section = currentSection;
@@ -50,8 +52,7 @@ IniFile::Line IniFile::parseLine(const QString& text, const QString& currentSect
     return line;
 }
 
-void IniFile::parse(const QString& text)
-{
+void IniFile::parse(const QString& text) {
     m_lines.clear();
     QStringList rows = text.split(QRegularExpression(QStringLiteral("\r\n|\r|\n")));
     if (!rows.isEmpty() && rows.last().isEmpty())
@@ -64,26 +65,25 @@ void IniFile::parse(const QString& text)
     }
 }
 
-QString IniFile::text() const
-{
+QString IniFile::text() const {
     QString result;
     for (const Line& line : m_lines)
         result += line.text + QStringLiteral("\r\n");
     return result;
 }
 
-void IniFile::save(const QString& path) const { win1252::writeTextFile(path, text()); }
+void IniFile::save(const QString& path) const {
+    win1252::writeTextFile(path, text());
+}
 
-QString IniFile::valueOf(const Line& line)
-{
+QString IniFile::valueOf(const Line& line) {
     QString value = line.text.mid(line.text.indexOf(QLatin1Char('=')) + 1).trimmed();
     if (value.size() >= 2 && isQuote(value.front()) && value.back() == value.front())
         value = value.mid(1, value.size() - 2);
     return value;
 }
 
-QString IniFile::encodeValue(const QString& value)
-{
+QString IniFile::encodeValue(const QString& value) {
     // A line break in a value would start a new line of the file, and with it a key or a section.
     QString text = value;
     text.replace(QLatin1Char('\r'), QLatin1Char(' '));
@@ -95,8 +95,7 @@ QString IniFile::encodeValue(const QString& value)
     return text;
 }
 
-int IniFile::find(const QString& section, const QString& key) const
-{
+int IniFile::find(const QString& section, const QString& key) const {
     for (int i = 0; i < m_lines.size(); ++i) {
         const Line& line = m_lines[i];
         if (!line.header && !line.key.isEmpty() && sameName(line.section, section) && sameName(line.key, key))
@@ -105,36 +104,33 @@ int IniFile::find(const QString& section, const QString& key) const
     return -1;
 }
 
-bool IniFile::contains(const QString& section, const QString& key) const { return find(section, key) >= 0; }
+bool IniFile::contains(const QString& section, const QString& key) const {
+    return find(section, key) >= 0;
+}
 
-bool IniFile::containsSection(const QString& section) const
-{
+bool IniFile::containsSection(const QString& section) const {
     for (const Line& line : m_lines)
         if (line.header && sameName(line.section, section))
             return true;
     return false;
 }
 
-QString IniFile::value(const QString& section, const QString& key, const QString& defaultValue) const
-{
+QString IniFile::value(const QString& section, const QString& key, const QString& defaultValue) const {
     const int index = find(section, key);
     return index < 0 ? defaultValue : valueOf(m_lines[index]);
 }
 
-int IniFile::intValue(const QString& section, const QString& key, int defaultValue) const
-{
+int IniFile::intValue(const QString& section, const QString& key, int defaultValue) const {
     bool ok = false;
     const int number = value(section, key).toInt(&ok, 10);
     return ok ? number : defaultValue;
 }
 
-bool IniFile::boolValue(const QString& section, const QString& key, bool defaultValue) const
-{
+bool IniFile::boolValue(const QString& section, const QString& key, bool defaultValue) const {
     return intValue(section, key, defaultValue ? 1 : 0) != 0;
 }
 
-void IniFile::setValue(const QString& section, const QString& key, const QString& value)
-{
+void IniFile::setValue(const QString& section, const QString& key, const QString& value) {
     const QString encoded = encodeValue(value);
     const int index = find(section, key);
     if (index >= 0) {
@@ -171,18 +167,15 @@ void IniFile::setValue(const QString& section, const QString& key, const QString
     m_lines.append(added);
 }
 
-void IniFile::setInt(const QString& section, const QString& key, int value)
-{
+void IniFile::setInt(const QString& section, const QString& key, int value) {
     setValue(section, key, QString::number(value));
 }
 
-void IniFile::setBool(const QString& section, const QString& key, bool value)
-{
+void IniFile::setBool(const QString& section, const QString& key, bool value) {
     setValue(section, key, value ? QStringLiteral("1") : QStringLiteral("0"));
 }
 
-bool IniFile::remove(const QString& section, const QString& key)
-{
+bool IniFile::remove(const QString& section, const QString& key) {
     bool removed = false;
     for (int index = find(section, key); index >= 0; index = find(section, key)) {
         m_lines.removeAt(index);
@@ -191,8 +184,7 @@ bool IniFile::remove(const QString& section, const QString& key)
     return removed;
 }
 
-QStringList IniFile::sections() const
-{
+QStringList IniFile::sections() const {
     QStringList names;
     for (const Line& line : m_lines)
         if (line.header && !names.contains(line.section, Qt::CaseInsensitive))
@@ -200,8 +192,7 @@ QStringList IniFile::sections() const
     return names;
 }
 
-QStringList IniFile::keys(const QString& section) const
-{
+QStringList IniFile::keys(const QString& section) const {
     QStringList names;
     for (const Line& line : m_lines)
         if (!line.header && !line.key.isEmpty() && sameName(line.section, section) &&

@@ -12,7 +12,7 @@ namespace app {
 // inside a value kept as they are. Lines it does not understand are kept unchanged on save, and edits
 // keep the file's order.
 class IniFile {
-public:
+  public:
     IniFile() = default;
     // Reads the file when it exists; a missing or unreadable file gives an empty one.
     explicit IniFile(const QString& path);
@@ -43,7 +43,7 @@ public:
     QStringList sections() const;
     QStringList keys(const QString& section) const;
 
-private:
+  private:
     struct Line {
         QString text;    // the line as it stands in the file
         QString section; // section header: its name; otherwise the section the line belongs to

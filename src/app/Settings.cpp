@@ -17,27 +17,30 @@ const QString Smtp = QStringLiteral("SMTP");
 // The texts that the settings hold in fixed-size fields.
 constexpr int TextLimit = 255;
 
-QString shortText(const IniFile& ini, const QString& section, const QString& key)
-{
+QString shortText(const IniFile& ini, const QString& section, const QString& key) {
     return ini.value(section, key).left(TextLimit);
 }
 
-bool dossierOpen() { return globals().currentDossierId >= 0; }
+bool dossierOpen() {
+    return globals().currentDossierId >= 0;
+}
 
 } // namespace
 
-Settings& settings()
-{
+Settings& settings() {
     static Settings instance;
     return instance;
 }
 
-QString SettingsFilePath() { return globals().dataDir + SettingsFileName; }
+QString SettingsFilePath() {
+    return globals().dataDir + SettingsFileName;
+}
 
-QString DossierKey(const QString& name, int dossierId) { return name + QLatin1Char('#') + QString::number(dossierId); }
+QString DossierKey(const QString& name, int dossierId) {
+    return name + QLatin1Char('#') + QString::number(dossierId);
+}
 
-void LoadSettings()
-{
+void LoadSettings() {
     const IniFile ini(SettingsFilePath());
     Settings& s = settings();
     const Settings defaults;
@@ -52,11 +55,12 @@ void LoadSettings()
 
     const int id = globals().currentDossierId;
     if (dossierOpen()) {
-        s.autoCalcCode = ini.boolValue(AutoCalc, DossierKey(QStringLiteral("AutoCalcCode"), id), defaults.autoCalcCode);
+        s.autoCalcCode =
+            ini.boolValue(AutoCalc, DossierKey(QStringLiteral("AutoCalcCode"), id), defaults.autoCalcCode);
         s.codePrefix = shortText(ini, AutoCalc, DossierKey(QStringLiteral("CodePrefix"), id));
         s.codeSufix = shortText(ini, AutoCalc, DossierKey(QStringLiteral("CodeSufix"), id));
-        s.formatCodeCount =
-            ini.intValue(AutoCalc, DossierKey(QStringLiteral("FormatCodeCount"), id), defaults.formatCodeCount);
+        s.formatCodeCount = ini.intValue(AutoCalc, DossierKey(QStringLiteral("FormatCodeCount"), id),
+                                         defaults.formatCodeCount);
         s.codeCount = ini.intValue(AutoCalc, DossierKey(QStringLiteral("CodeCount"), id), defaults.codeCount);
     }
 
@@ -80,8 +84,7 @@ void LoadSettings()
     s.smtpPort = ini.intValue(Smtp, QStringLiteral("Port"), defaults.smtpPort);
 }
 
-void SaveSettings()
-{
+void SaveSettings() {
     // Read again first: the command-line tool and the counter write the same file.
     const QString path = SettingsFilePath();
     IniFile ini(path);
@@ -125,8 +128,7 @@ void SaveSettings()
     ini.save(path);
 }
 
-void DeleteDossierSettings(int dossierId)
-{
+void DeleteDossierSettings(int dossierId) {
     const QString path = SettingsFilePath();
     IniFile ini(path);
     bool removed = false;

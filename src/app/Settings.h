@@ -39,6 +39,8 @@ struct Settings {
     QString smtpEmail;
     QString smtpHost;
     int smtpPort = 25;
+
+    bool operator==(const Settings&) const = default;
 };
 
 Settings& settings();

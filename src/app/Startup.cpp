@@ -21,15 +21,14 @@ namespace {
 const QString LockName = QStringLiteral("MANTIVO_CONTRACT.lock");
 const QString LoadingMessage = QStringLiteral("Chargement du logiciel ...");
 
-QString connectionFailureText()
-{
-    return QStringLiteral("EXECUTION IMPOSSIBLE !!\r\rCe logiciel a rencontré un problème lors de la connexion à la "
-                          "base de données.\rContactez le support par email pour tenter de trouver une solution : ") +
+QString connectionFailureText() {
+    return QStringLiteral(
+               "EXECUTION IMPOSSIBLE !!\r\rCe logiciel a rencontré un problème lors de la connexion à la "
+               "base de données.\rContactez le support par email pour tenter de trouver une solution : ") +
            SupportEmail;
 }
 
-QString writeFailureText(const QString& dataDir)
-{
+QString writeFailureText(const QString& dataDir) {
     return ProductName.toUpper() + QLatin1Char(' ') + ProductVersion +
            QStringLiteral(" : EXECUTION IMPOSSIBLE\r\rPour utiliser ce logiciel vous devez :\r\r"
                           "  - Soit avoir un compte administrateur\r"
@@ -37,54 +36,50 @@ QString writeFailureText(const QString& dataDir)
            dataDir + QStringLiteral("\r\r");
 }
 
-QString formerFormatText(const QString& path)
-{
-    return QStringLiteral("Le fichier « %1 » est une base de données de l'ancien format.\r"
-                          "Elle sera importée par une version ultérieure du logiciel ; elle n'a pas été modifiée.")
+QString formerFormatText(const QString& path) {
+    return QStringLiteral(
+               "Le fichier « %1 » est une base de données de l'ancien format.\r"
+               "Elle sera importée par une version ultérieure du logiciel ; elle n'a pas été modifiée.")
         .arg(QDir::toNativeSeparators(path));
 }
 
 } // namespace
 
-db::SqliteConnection& mainConnection()
-{
+db::SqliteConnection& mainConnection() {
     static db::SqliteConnection connection;
     return connection;
 }
 
-QString locateProgramDir()
-{
+QString locateProgramDir() {
     const QString executableDir = withSlash(QCoreApplication::applicationDirPath());
     if (QFileInfo(executableDir + QStringLiteral("Ressources")).isDir())
         return executableDir;
     return withSlash(QDir::cleanPath(executableDir + QStringLiteral("../share/contrats")));
 }
 
-QString EngineVersionProblem(int versionNumber, const QString& versionText)
-{
+QString EngineVersionProblem(int versionNumber, const QString& versionText) {
     if (versionNumber >= db::SqliteConnection::MinimumEngineVersion)
         return QString();
-    return QStringLiteral("EXECUTION IMPOSSIBLE !!\r\rLa bibliothèque SQLite installée (version %1) est trop "
-                          "ancienne : ce logiciel demande au moins la version %2.\rInstallez une version plus "
-                          "récente de SQLite.")
+    return QStringLiteral(
+               "EXECUTION IMPOSSIBLE !!\r\rLa bibliothèque SQLite installée (version %1) est trop "
+               "ancienne : ce logiciel demande au moins la version %2.\rInstallez une version plus "
+               "récente de SQLite.")
         .arg(versionText, db::SqliteConnection::minimumEngineVersionText());
 }
 
 Startup::Startup(StartupOptions options, StartupObserver& observer)
-    : m_options(std::move(options)), m_observer(observer)
-{
-}
+    : m_options(std::move(options)), m_observer(observer) {}
 
 Startup::~Startup() = default;
 
-bool Startup::run(const std::function<void(db::SqliteConnection&)>& createDataModules)
-{
+bool Startup::run(const std::function<void(db::SqliteConnection&)>& createDataModules) {
     Globals& g = globals();
     m_warnings.clear();
 
     // 1. Names and folders: the shipped resources are found from the executable, not the working folder.
-    const QString programDir = m_options.programDir.isEmpty() ? locateProgramDir()
-                                                              : withSlash(QDir(m_options.programDir).absolutePath());
+    const QString programDir = m_options.programDir.isEmpty()
+                                   ? locateProgramDir()
+                                   : withSlash(QDir(m_options.programDir).absolutePath());
     g.programDir = programDir;
     g.installDir = programDir;
     g.dataDir = programDir;
@@ -140,8 +135,7 @@ bool Startup::run(const std::function<void(db::SqliteConnection&)>& createDataMo
     return true;
 }
 
-bool Startup::takeInstanceLock()
-{
+bool Startup::takeInstanceLock() {
     m_lock = std::make_unique<QLockFile>(QDir::tempPath() + QLatin1Char('/') + LockName);
     // Held for the life of the process; a lock left by a process that ended is taken over.
     m_lock->setStaleLockTime(0);
@@ -155,8 +149,7 @@ bool Startup::takeInstanceLock()
     return false;
 }
 
-bool Startup::writeTest()
-{
+bool Startup::writeTest() {
     const QString path = globals().dataDir + QStringLiteral("write.tmp");
     bool written = true;
     try {
@@ -170,18 +163,16 @@ bool Startup::writeTest()
     return written;
 }
 
-bool Startup::checkEngine()
-{
-    const QString problem =
-        EngineVersionProblem(db::SqliteConnection::engineVersionNumber(), db::SqliteConnection::engineVersion());
+bool Startup::checkEngine() {
+    const QString problem = EngineVersionProblem(db::SqliteConnection::engineVersionNumber(),
+                                                 db::SqliteConnection::engineVersion());
     if (problem.isEmpty())
         return true;
     dialogs().message(MessageKind::Error, problem);
     return false;
 }
 
-bool Startup::openDatabase(const std::function<void(db::SqliteConnection&)>& createDataModules)
-{
+bool Startup::openDatabase(const std::function<void(db::SqliteConnection&)>& createDataModules) {
     Globals& g = globals();
     const DatabaseConfig& config = databaseConfig();
 
@@ -213,17 +204,17 @@ bool Startup::openDatabase(const std::function<void(db::SqliteConnection&)>& cre
     return true;
 }
 
-void Startup::checkDatabaseVersion()
-{
+void Startup::checkDatabaseVersion() {
     db::SqliteConnection& connection = mainConnection();
     const QString version = db::GetDatabaseVersion(connection);
     if (version != ProductVersion) {
         if (db::VersionNumber(version) > db::VersionNumber(ProductVersion)) {
             // Never stamped down, nor given the scripts of an older version.
-            const QString text = QStringLiteral("La base de données est en version %1, plus récente que ce logiciel "
-                                                "(version %2).\rInstallez la dernière version du logiciel ; la base "
-                                                "de données n'a pas été modifiée.")
-                                     .arg(version, ProductVersion);
+            const QString text =
+                QStringLiteral("La base de données est en version %1, plus récente que ce logiciel "
+                               "(version %2).\rInstallez la dernière version du logiciel ; la base "
+                               "de données n'a pas été modifiée.")
+                    .arg(version, ProductVersion);
             m_warnings << text;
             dialogs().message(MessageKind::Warning, text);
         } else {
@@ -238,8 +229,9 @@ void Startup::checkDatabaseVersion()
         return;
     const QString text =
         QStringLiteral("Mise à jour de la base de données en attente :\r") + scripts.join(QLatin1Char('\r')) +
-        QStringLiteral("\r\rCette version du logiciel n'exécute pas encore les scripts de mise à jour : ils restent "
-                       "dans le répertoire %1 et la base de données n'a pas été modifiée.")
+        QStringLiteral(
+            "\r\rCette version du logiciel n'exécute pas encore les scripts de mise à jour : ils restent "
+            "dans le répertoire %1 et la base de données n'a pas été modifiée.")
             .arg(QDir::toNativeSeparators(globals().dataDir));
     m_warnings << text;
     dialogs().message(MessageKind::Warning, text);

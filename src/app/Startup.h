@@ -16,7 +16,7 @@ namespace app {
 
 // What start-up shows while it runs: the GUI gives its splash, the command-line tool nothing.
 class StartupObserver {
-public:
+  public:
     virtual ~StartupObserver() = default;
     virtual void showSplash() {}
     virtual void setSplashGauge(int) {}
@@ -40,7 +40,7 @@ struct StartupOptions {
 // transfer, write test, settings, engine check, splash, connection and data modules, version record.
 // Every failing step shows its one message through the dialogs and makes run() return false.
 class Startup {
-public:
+  public:
     Startup(StartupOptions options, StartupObserver& observer);
     ~Startup();
 
@@ -52,7 +52,7 @@ public:
     // Messages of the version step that are not failures (scripts left in place, newer database).
     const QStringList& warnings() const { return m_warnings; }
 
-private:
+  private:
     bool takeInstanceLock();
     bool writeTest();
     bool checkEngine();

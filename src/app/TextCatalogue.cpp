@@ -2,8 +2,7 @@
 
 namespace app {
 
-QString GetText(const QString& section, const QString& key, const QString& text)
-{
+QString GetText(const QString& section, const QString& key, const QString& text) {
     // The entry's own text is the only source: the section and key keep the index of the texts.
     Q_UNUSED(section);
     Q_UNUSED(key);

@@ -12,28 +12,27 @@ namespace {
 
 const QString AutoCalc = QStringLiteral("AutoCalc");
 
-QString counterKey() { return app::DossierKey(QStringLiteral("CodeCount"), app::globals().currentDossierId); }
+QString counterKey() {
+    return app::DossierKey(QStringLiteral("CodeCount"), app::globals().currentDossierId);
+}
 
 } // namespace
 
-QString PadNumber(qint64 n, int width)
-{
+QString PadNumber(qint64 n, int width) {
     // A counter edited by hand may be negative: its sign stays in front of the zeros.
     if (n < 0)
         return QLatin1Char('-') + PadNumber(-n, width);
     return QString::number(n).rightJustified(std::clamp(width, 1, 8), QLatin1Char('0'));
 }
 
-int ReadCodeCounter()
-{
+int ReadCodeCounter() {
     if (app::globals().currentDossierId < 0)
         return 0;
     // Read from the file at each use: the counter must not go back when another copy wrote it.
     return app::IniFile(app::SettingsFilePath()).intValue(AutoCalc, counterKey(), 1);
 }
 
-void WriteCodeCounter(int counter)
-{
+void WriteCodeCounter(int counter) {
     if (app::globals().currentDossierId < 0)
         return;
     const QString path = app::SettingsFilePath();
@@ -43,8 +42,7 @@ void WriteCodeCounter(int counter)
     app::settings().codeCount = counter;
 }
 
-QString NextContractCode()
-{
+QString NextContractCode() {
     const int counter = ReadCodeCounter() + 1;
     WriteCodeCounter(counter);
     const app::Settings& s = app::settings();
