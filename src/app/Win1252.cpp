@@ -37,7 +37,9 @@ QByteArray encode(const QString& text)
     bytes.reserve(text.size());
     for (const QChar ch : text) {
         const char16_t u = ch.unicode();
-        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+        // The five bytes the code page leaves undefined were read as the same code points: give them back.
+        const bool undefinedByte = u >= 0x80 && u < 0xA0 && high[u - 0x80] == 0;
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF) || undefinedByte) {
             bytes.append(static_cast<char>(u));
             continue;
         }

@@ -18,3 +18,16 @@ TEST(DateText, ShowsStoresAndWritesDatesInTheirThreeForms)
     EXPECT_FALSE(fromDisplay("2007-03-25").isValid());
     EXPECT_FALSE(fromIso("hier").isValid());
 }
+
+#include "app/Win1252.h"
+
+TEST(Win1252, EveryByteReadsAndWritesBackUnchanged)
+{
+    QByteArray all;
+    for (int b = 0; b < 256; ++b)
+        all.append(static_cast<char>(b));
+    const QString text = app::win1252::decode(all);
+    EXPECT_EQ(text.mid(0x80, 1), QString(QChar(0x20AC)));
+    EXPECT_EQ(app::win1252::encode(text), all);
+    EXPECT_EQ(app::win1252::encode(QStringLiteral("œuvre ő")), QByteArray("\x9C" "uvre ?"));
+}
