@@ -1,0 +1,188 @@
+#include "app/AppError.h"
+#include "app/Clock.h"
+#include "db/engine/SqliteConnection.h"
+#include "support/TestSupport.h"
+
+#include <QVariant>
+#include <gtest/gtest.h>
+
+namespace {
+
+// A copy of the shipped empty database, opened as the program opens it.
+class JetEngineTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        const QString path = m_folder.file(QStringLiteral("Access/CONTRACT.MDB"));
+        testsupport::copyShippedDatabase(path);
+        m_db.open(path);
+    }
+    void TearDown() override { app::clock::clearFixed(); }
+
+    // The first column of every row, as text ("NULL" for a Null).
+    QStringList column(const QString& jetSql)
+    {
+        db::SqliteStatement statement = m_db.prepare(jetSql);
+        QStringList values;
+        while (statement.step())
+            values << (statement.isNull(0) ? QStringLiteral("NULL") : statement.textValue(0));
+        return values;
+    }
+    QString scalar(const QString& jetSql)
+    {
+        const QStringList values = column(jetSql);
+        return values.isEmpty() ? QStringLiteral("<no row>") : values.first();
+    }
+    void run(const char* jetSql) { m_db.execute(QString::fromUtf8(jetSql)); }
+
+    testsupport::TempFolder m_folder;
+    db::SqliteConnection m_db;
+};
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+
+} // namespace
+
+TEST_F(JetEngineTest, JetFunctionsGiveJetsResults)
+{
+    app::clock::setFixed(QDateTime(QDate(2007, 3, 25), QTime(10, 20, 30)));
+    struct Case {
+        const char* expression;
+        const char* expected;
+    };
+    const Case cases[] = {
+        // month and year steps keep the day within the month
+        {"DateAdd('m', 1, #1/31/2007#)", "2007-02-28"},
+        {"DATEADD('m', 1, #1/31/2008#)", "2008-02-29"},
+        {"DateAdd('m', -1, #3/31/2007#)", "2007-02-28"},
+        {"DateAdd('q', 1, #11/30/2007#)", "2008-02-29"},
+        {"DateAdd('yyyy', 1, #2/29/2008#)", "2009-02-28"},
+        {"DateAdd('m', 13, #1/31/2007#)", "2008-02-29"},
+        {"DateAdd('m', 1, #1/31/2007 10:20:00#)", "2007-02-28 10:20:00"},
+        {"DateAdd('d', 1, #12/31/2007#)", "2008-01-01"},
+        {"DateAdd('y', -1, #1/1/2008#)", "2007-12-31"},
+        {"DateAdd('w', 7, #3/25/2007#)", "2007-04-01"},
+        {"DateAdd('ww', 2, #3/25/2007#)", "2007-04-08"},
+        {"DateAdd('h', 25, #3/25/2007#)", "2007-03-26 01:00:00"},
+        {"DateAdd('n', -1, #3/25/2007#)", "2007-03-24 23:59:00"},
+        {"DateAdd('s', 30, '2007-03-25 23:59:30')", "2007-03-26"},
+        {"DateAdd('m', 1, Null)", "NULL"},
+        {"DateAdd('m', 2, now())", "2007-05-25 10:20:30"},
+        {"Now()", "2007-03-25 10:20:30"},
+        {"Date()", "2007-03-25"},
+        {"DateDiff('d', #3/25/2007#, #4/1/2007#)", "7"},
+        {"DateDiff('d', #3/25/2007 23:00:00#, #3/26/2007 01:00:00#)", "1"},
+        {"DateDiff('m', #1/31/2007#, #2/1/2007#)", "1"},
+        {"DateDiff('yyyy', #12/31/2007#, #1/1/2008#)", "1"},
+        {"DateDiff('q', #3/31/2007#, #4/1/2007#)", "1"},
+        {"DateDiff('ww', #3/24/2007#, #3/25/2007#)", "1"},
+        {"DateDiff('w', #3/24/2007#, #3/31/2007#)", "1"},
+        {"DateDiff('h', #3/25/2007 10:59:00#, #3/25/2007 11:00:00#)", "1"},
+        {"DateDiff('n', '2007-03-25 10:00:00', '2007-03-25 09:58:59')", "-2"},
+        {"DatePart('q', #5/1/2007#)", "2"},
+        {"DatePart('w', #3/25/2007#)", "1"},
+        {"DatePart('y', #2/1/2007#)", "32"},
+        {"DatePart('ww', #1/7/2007#)", "2"},
+        {"DateSerial(2007, 2, 31)", "2007-03-03"},
+        {"DateSerial(2007, 13, 1)", "2008-01-01"},
+        {"DateSerial(2007, 3, 0)", "2007-02-28"},
+        {"DateSerial(7, 1, 1)", "2007-01-01"},
+        {"Year(#3/25/2007#) & '-' & Month(#3/25/2007#) & '-' & Day(#3/25/2007#)", "2007-3-25"},
+        {"Hour('2007-03-25 10:20:30') + Minute('2007-03-25 10:20:30') + Second('2007-03-25 10:20:30')", "60"},
+        {"Weekday(#3/26/2007#)", "2"},
+        {"Weekday(#3/26/2007#, 2)", "1"},
+        {"Year('25/03/2007')", "2007"},
+        {"CDate('25/03/2007')", "2007-03-25"},
+        // Format
+        {"Format(#3/25/2007#, 'dd/mm/yyyy')", "25/03/2007"},
+        {"Format(#3/5/2007#, \"d/m/yy\")", "5/3/07"},
+        {"Format(#3/25/2007 10:05:09#, 'dddd d mmmm yyyy hh:nn:ss')", "dimanche 25 mars 2007 10:05:09"},
+        {"Format(#8/1/2007 9:07:00#, 'ddd dd mmm yyyy h:mm')", "mer. 01 août 2007 9:07"},
+        {"Format(#3/25/2007#, 'Short Date')", "25/03/2007"},
+        {"Format(1234.5, '#,##0.00')", "1 234,50"},
+        {"Format(0.256, '0.0%')", "25,6%"},
+        {"Format(-3, '0;(0)')", "(3)"},
+        {"Format(7, '000')", "007"},
+        {"Format(Null, 'dd/mm/yyyy')", "NULL"},
+        // text
+        {"IIf(1=2, 'a', 'b')", "b"},
+        {"IIf(Null, 'a', 'b')", "b"},
+        {"Nz(Null, 'x')", "x"},
+        {"Nz(Null)", ""},
+        {"Nz('y', 'x')", "y"},
+        {"UCase('élise œuvre')", "ÉLISE ŒUVRE"},
+        {"LCase('ÉLISE')", "élise"},
+        {"UCase(Null)", "NULL"},
+        {"Len('été')", "3"},
+        {"Len(Null)", "NULL"},
+        {"Mid('abcdef', 2, 3)", "bcd"},
+        {"Mid('abcdef', 3)", "cdef"},
+        {"Mid('abc', 5, 2)", ""},
+        {"Left('été', 2)", "ét"},
+        {"Right('abc', 2)", "bc"},
+        {"Right('abc', 9)", "abc"},
+        {"Trim('  a b  ') & '|' & LTrim('  a ') & '|' & RTrim(' a  ') & '|'", "a b|a | a|"},
+        {"InStr('abcABC', 'C')", "3"},
+        {"InStr(4, 'abcABC', 'c')", "6"},
+        {"InStr(1, 'abc', 'C', 0)", "0"},
+        {"InStr('Élise', 'éli')", "1"},
+        {"InStr('abc', 'z')", "0"},
+        {"Replace('aAbB', 'a', 'x')", "xxbB"},
+        {"Space(3) & '|'", "   |"},
+        {"CStr(1.5)", "1,5"},
+        {"CStr(12)", "12"},
+        {"CStr(#3/25/2007#)", "25/03/2007"},
+        {"CInt(2.5)", "2"},
+        {"CInt(3.5)", "4"},
+        {"CInt('-7')", "-7"},
+        {"CLng('12')", "12"},
+        {"CDbl('1,5') * 2", "3.0"},
+        {"Val('12abc')", "12"},
+        {"Val(' 1 2.5x')", "12.5"},
+        {"Val('abc')", "0"},
+        {"Int(-2.5)", "-3.0"},
+        {"Fix(-2.5)", "-2.0"},
+        {"Sgn(-4)", "-1"},
+        {"IsNull(Null)", "1"},
+        {"IsNull('')", "0"},
+        {"'a' & Null & 'b'", "ab"},
+        {"1 + 2 & 3", "33"},
+        {"\"it's\" & ' ok'", "it's ok"},
+        {"True + False", "1"},
+    };
+    for (const Case& c : cases) {
+        const QString sql = QStringLiteral("SELECT ") + u(c.expression);
+        try {
+            EXPECT_EQ(scalar(sql).toStdString(), c.expected) << c.expression;
+        } catch (const app::AppError& error) {
+            ADD_FAILURE() << c.expression << ": " << error.text().toStdString();
+        }
+    }
+}
+
+TEST_F(JetEngineTest, EngineAndFunctionErrorsReachTheCallerAsAppError)
+{
+    struct Case {
+        const char* sql;
+        const char* part; // a part of the message
+    };
+    const Case cases[] = {
+        {"SELECT * FROM NoSuchTable", "no such table: NoSuchTable"},
+        {"SELECT CInt(40000)", "Dépassement de capacité"},
+        {"SELECT DateAdd('x', 1, Date())", "Intervalle de date incorrect"},
+        {"SELECT DateAdd('d', 1, 'demain')", "n'est pas une date"},
+        {"SELECT CDbl('abc')", "n'est pas un nombre"},
+        {"SELECT Mid('abc', 0)", "Argument ou appel de procédure incorrect"},
+        {"SELECT 'a' LIKE 'a' ESCAPE 'xy'", "ESCAPE"},
+        {"SELECT Title FROM CONTRACT WHERE", "incomplete input"},
+        {"SELECT Title FROM CONTRACT WHERE Title = = 1", "syntax error"},
+    };
+    for (const Case& c : cases) {
+        try {
+            scalar(u(c.sql));
+            ADD_FAILURE() << "no error for " << c.sql;
+        } catch (const app::AppError& error) {
+            EXPECT_TRUE(error.text().contains(u(c.part))) << c.sql << " gave " << error.text().toStdString();
+        }
+    }
+}
