@@ -5,17 +5,22 @@ namespace app {
 namespace {
 
 // The work area's right and bottom edges as the desktop reports them: the first pixel outside it.
-int rightEdge(const QRect& area) { return area.x() + area.width(); }
-int bottomEdge(const QRect& area) { return area.y() + area.height(); }
+int rightEdge(const QRect& area) {
+    return area.x() + area.width();
+}
+int bottomEdge(const QRect& area) {
+    return area.y() + area.height();
+}
 
 // Centring measures from the desktop's origin, not from the work area's corner; integer division
 // drops the fraction.
-int centred(int edge, int extent) { return (edge - extent) / 2; }
+int centred(int edge, int extent) {
+    return (edge - extent) / 2;
+}
 
 } // namespace
 
-QString stateText(ShownState state)
-{
+QString stateText(ShownState state) {
     switch (state) {
     case ShownState::Minimized:
         return QStringLiteral("wsMinimized");
@@ -27,13 +32,12 @@ QString stateText(ShownState state)
     return QStringLiteral("wsNormal");
 }
 
-FirstShowPlacement placeOnFirstShow(const SavedPlacement& saved, const QRect& workArea)
-{
+FirstShowPlacement placeOnFirstShow(const SavedPlacement& saved, const QRect& workArea) {
     FirstShowPlacement placed;
     // A size of 0 or less would give a window with no client area: treat it as none saved.
     const bool hasSize = saved.width > 0 && saved.height > 0;
-    const bool fits = hasSize && saved.left + saved.width <= rightEdge(workArea)
-                      && saved.top + saved.height <= bottomEdge(workArea);
+    const bool fits = hasSize && saved.left + saved.width <= rightEdge(workArea) &&
+                      saved.top + saved.height <= bottomEdge(workArea);
     if (fits) {
         placed.left = saved.left;
         placed.top = saved.top;
@@ -60,8 +64,7 @@ FirstShowPlacement placeOnFirstShow(const SavedPlacement& saved, const QRect& wo
 }
 
 SavedPlacement rememberOnClose(const SavedPlacement& previous, ShownState state, const QPoint& frameTopLeft,
-                               const QSize& clientSize)
-{
+                               const QSize& clientSize) {
     SavedPlacement remembered = previous;
     if (state != ShownState::Maximized) {
         remembered.left = frameTopLeft.x();

@@ -7,8 +7,7 @@
 
 namespace ui {
 
-void installFrenchUi(QApplication& application)
-{
+void installFrenchUi(QApplication& application) {
     const QLocale french(QLocale::French, QLocale::France);
     QLocale::setDefault(french);
     // Parented to the application so that it lives as long as the texts it translates.
@@ -20,6 +19,8 @@ void installFrenchUi(QApplication& application)
         delete translator;
 }
 
-bool consoleDialogsRequested() { return qEnvironmentVariable("CONTRATS_DIALOGS") == QLatin1String("console"); }
+bool consoleDialogsRequested() {
+    return qEnvironmentVariable("CONTRATS_DIALOGS") == QLatin1String("console");
+}
 
 } // namespace ui

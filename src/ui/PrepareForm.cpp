@@ -8,15 +8,13 @@ namespace ui {
 
 namespace {
 
-bool hasVisibleChild(QWidget* window, const char* name)
-{
+bool hasVisibleChild(QWidget* window, const char* name) {
     const QWidget* child = window->findChild<QWidget*>(QLatin1String(name));
     // Not yet shown, so isVisible() is false: what counts is whether the design hides it.
     return child && child->isVisibleTo(window);
 }
 
-QString withoutLeadingSpaces(const QString& text)
-{
+QString withoutLeadingSpaces(const QString& text) {
     int start = 0;
     while (start < text.size() && text.at(start).isSpace())
         ++start;
@@ -25,12 +23,12 @@ QString withoutLeadingSpaces(const QString& text)
 
 } // namespace
 
-void PrepareForm(QWidget* window)
-{
+void PrepareForm(QWidget* window) {
     if (!window)
         return;
     const QString name = window->objectName();
-    if (window->property("tag").toInt() == -1 || name == QLatin1String("Splash") || name == QLatin1String("About"))
+    if (window->property("tag").toInt() == -1 || name == QLatin1String("Splash") ||
+        name == QLatin1String("About"))
         return;
 
     if (const auto* title = window->findChild<QLabel*>(QStringLiteral("Title")))

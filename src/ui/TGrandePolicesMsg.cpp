@@ -13,8 +13,7 @@
 
 namespace ui {
 
-QString TGrandePolicesMsg::noticeText()
-{
+QString TGrandePolicesMsg::noticeText() {
     return QStringLiteral(
         "Votre système d'exploitation est configuré pour utiliser de grandes polices de caractères.\n\n"
         "Ce logiciel a été conçu pour la taille normale des polices (96 ppp) : certaines fenêtres "
@@ -23,9 +22,7 @@ QString TGrandePolicesMsg::noticeText()
         "ou d'utiliser une résolution d'écran plus faible, par exemple 1024x768.");
 }
 
-TGrandePolicesMsg::TGrandePolicesMsg(QWidget* parent)
-    : QDialog(parent)
-{
+TGrandePolicesMsg::TGrandePolicesMsg(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("GrandePolicesMsg"));
 
     auto* titleBar = new QWidget(this);
@@ -64,8 +61,7 @@ TGrandePolicesMsg::TGrandePolicesMsg(QWidget* parent)
     PrepareForm(this);
 }
 
-bool RunLargeFontsCheck(QWidget* parent, int logicalDpiX, bool alreadyHidden, bool interactive)
-{
+bool RunLargeFontsCheck(QWidget* parent, int logicalDpiX, bool alreadyHidden, bool interactive) {
     if (logicalDpiX == 96 || alreadyHidden)
         return true;
     if (!interactive) {

@@ -12,7 +12,7 @@ namespace ui {
 // The notice shown at start-up when the screen uses large fonts.
 class TGrandePolicesMsg : public QDialog {
     Q_OBJECT
-public:
+  public:
     explicit TGrandePolicesMsg(QWidget* parent = nullptr);
 
     static QString noticeText();

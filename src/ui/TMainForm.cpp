@@ -24,14 +24,12 @@ namespace ui {
 
 namespace {
 
-app::SavedPlacement savedPlacement()
-{
+app::SavedPlacement savedPlacement() {
     const app::Settings& s = app::settings();
     return {s.left, s.top, s.width, s.height, s.state};
 }
 
-void storePlacement(const app::SavedPlacement& placement)
-{
+void storePlacement(const app::SavedPlacement& placement) {
     app::Settings& s = app::settings();
     s.left = placement.left;
     s.top = placement.top;
@@ -40,19 +38,18 @@ void storePlacement(const app::SavedPlacement& placement)
     s.state = placement.state;
 }
 
-void reportOnConsole(const QString& text) { app::ConsoleDialogs().message(app::MessageKind::Error, text); }
+void reportOnConsole(const QString& text) {
+    app::ConsoleDialogs().message(app::MessageKind::Error, text);
+}
 
 } // namespace
 
-void OpenWebSite()
-{
-    QDesktopServices::openUrl(QUrl(app::GetText(QStringLiteral("Common"), QStringLiteral("WebSite"), app::WebAddress)));
+void OpenWebSite() {
+    QDesktopServices::openUrl(
+        QUrl(app::GetText(QStringLiteral("Common"), QStringLiteral("WebSite"), app::WebAddress)));
 }
 
-TMainForm::TMainForm(Options options, QWidget* parent)
-    : QMainWindow(parent)
-    , m_options(options)
-{
+TMainForm::TMainForm(Options options, QWidget* parent) : QMainWindow(parent), m_options(options) {
     setObjectName(QStringLiteral("MainForm"));
     buildFrame();
     buildMenus();
@@ -61,8 +58,7 @@ TMainForm::TMainForm(Options options, QWidget* parent)
 
 TMainForm::~TMainForm() = default;
 
-void TMainForm::buildFrame()
-{
+void TMainForm::buildFrame() {
     auto* central = new QWidget(this);
     central->setObjectName(QStringLiteral("Pan_Main"));
     auto* layout = new QVBoxLayout(central);
@@ -71,7 +67,8 @@ void TMainForm::buildFrame()
     // The drawn title bar of the design; standard frames replace it (PrepareForm).
     TitleBar = new QWidget(central);
     TitleBar->setObjectName(QStringLiteral("TitleBar"));
-    Title = new QLabel(QStringLiteral(" ") + app::ProductName + QStringLiteral(" ") + app::ProductVersion, TitleBar);
+    Title = new QLabel(QStringLiteral(" ") + app::ProductName + QStringLiteral(" ") + app::ProductVersion,
+                       TitleBar);
     Title->setObjectName(QStringLiteral("Title"));
     auto* titleLayout = new QHBoxLayout(TitleBar);
     titleLayout->setContentsMargins(0, 0, 0, 0);
@@ -82,8 +79,7 @@ void TMainForm::buildFrame()
     setCentralWidget(central);
 }
 
-void TMainForm::buildMenus()
-{
+void TMainForm::buildMenus() {
     Popup_File = menuBar()->addMenu(QStringLiteral("&Fichier"));
     Popup_File->setObjectName(QStringLiteral("Popup_File"));
     Popup_File_Exit = Popup_File->addAction(QStringLiteral("&Quitter"));
@@ -91,8 +87,7 @@ void TMainForm::buildMenus()
     connect(Popup_File_Exit, &QAction::triggered, this, &QWidget::close);
 }
 
-void TMainForm::runCreationSteps()
-{
+void TMainForm::runCreationSteps() {
     // No dossier is open from here on: the settings loaded and saved below are not any dossier's.
     app::globals().currentDossierId = -1;
     app::LoadSettings();
@@ -109,24 +104,23 @@ void TMainForm::runCreationSteps()
     openFirstDossier();
 }
 
-void TMainForm::openFirstDossier()
-{
+void TMainForm::openFirstDossier() {
     if (!db::dataModule1())
         return;
     if (contracts::OpenFirstDossierAtStartup())
         return;
     app::dialogs().message(
         app::MessageKind::Warning,
-        QStringLiteral("INSTABILITE DETECTEE !!\r\rL'exécutable de ce logiciel ne semble pas être compatible. "
-                       "Installer une mise à jour peut résoudre ce problème.\rTéléchargez et installez la mise "
-                       "à jour gratuite de ce logiciel sur le site ")
-            + app::WebAddress + QStringLiteral(" (rubrique : MISES A JOUR)"));
+        QStringLiteral(
+            "INSTABILITE DETECTEE !!\r\rL'exécutable de ce logiciel ne semble pas être compatible. "
+            "Installer une mise à jour peut résoudre ce problème.\rTéléchargez et installez la mise "
+            "à jour gratuite de ce logiciel sur le site ") +
+            app::WebAddress + QStringLiteral(" (rubrique : MISES A JOUR)"));
     if (m_options.interactive)
         OpenWebSite();
 }
 
-void TMainForm::setVisible(bool visible)
-{
+void TMainForm::setVisible(bool visible) {
     if (visible && !m_placed) {
         m_placed = true;
         placeOnFirstShow();
@@ -134,26 +128,24 @@ void TMainForm::setVisible(bool visible)
     QMainWindow::setVisible(visible);
 }
 
-void TMainForm::placeOnFirstShow()
-{
+void TMainForm::placeOnFirstShow() {
     const QScreen* display = screen();
     if (!display)
         return;
-    const app::FirstShowPlacement placed = app::placeOnFirstShow(savedPlacement(), display->availableGeometry());
+    const app::FirstShowPlacement placed =
+        app::placeOnFirstShow(savedPlacement(), display->availableGeometry());
     resize(placed.clientWidth, placed.clientHeight);
     move(placed.left, placed.top); // a top-level window's position is its frame's
     if (placed.maximise)
         setWindowState(windowState() | Qt::WindowMaximized);
 }
 
-void TMainForm::closeForTermination()
-{
+void TMainForm::closeForTermination() {
     m_terminating = true;
     close();
 }
 
-void TMainForm::closeEvent(QCloseEvent* event)
-{
+void TMainForm::closeEvent(QCloseEvent* event) {
     if (m_closed) {
         event->accept();
         return;
@@ -176,8 +168,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
     event->accept();
 }
 
-bool TMainForm::finishPendingEdit()
-{
+bool TMainForm::finishPendingEdit() {
     db::TDataModule1* module = db::dataModule1();
     if (!module)
         return true;
@@ -196,8 +187,7 @@ bool TMainForm::finishPendingEdit()
     }
 }
 
-void TMainForm::closeDatasets()
-{
+void TMainForm::closeDatasets() {
     db::TDataModule1* module = db::dataModule1();
     if (!module)
         return;
@@ -206,8 +196,7 @@ void TMainForm::closeDatasets()
     module->Event.close();
 }
 
-void TMainForm::rememberPlacement()
-{
+void TMainForm::rememberPlacement() {
     app::ShownState state = app::ShownState::Normal;
     if (isMaximized())
         state = app::ShownState::Maximized;

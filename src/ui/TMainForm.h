@@ -12,7 +12,7 @@ namespace ui {
 // saves the placement with the settings.
 class TMainForm : public QMainWindow {
     Q_OBJECT
-public:
+  public:
     struct Options {
         // false when nobody watches the screen: notices go through the dialogs, no browser opens.
         bool interactive = true;
@@ -32,10 +32,10 @@ public:
     QMenu* Popup_File = nullptr;
     QAction* Popup_File_Exit = nullptr;
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildFrame();
     void buildMenus();
     void runCreationSteps();

@@ -15,15 +15,12 @@
 
 namespace ui {
 
-QString copyrightText()
-{
+QString copyrightText() {
     QString text = QStringLiteral("Copyright © 2008 Carvello Software Developpement");
     return text.replace(QStringLiteral("2008"), QString::number(app::clock::today().year()));
 }
 
-TSplash::TSplash(QWidget* parent)
-    : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint)
-{
+TSplash::TSplash(QWidget* parent) : QWidget(parent, Qt::SplashScreen | Qt::FramelessWindowHint) {
     setObjectName(QStringLiteral("Splash"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     setFixedSize(460, 260);
@@ -67,8 +64,7 @@ TSplash::TSplash(QWidget* parent)
 
 TSplash::~TSplash() = default;
 
-void TSplash::centreOnScreen()
-{
+void TSplash::centreOnScreen() {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (!screen)
         return;
@@ -76,41 +72,42 @@ void TSplash::centreOnScreen()
     move(area.x() + (area.width() - width()) / 2, area.y() + (area.height() - height()) / 2);
 }
 
-void TSplash::showSplash()
-{
+void TSplash::showSplash() {
     centreOnScreen();
     show();
     repaint();
     QApplication::processEvents();
 }
 
-void TSplash::setSplashGauge(int value) { barre->setValue(value); }
+void TSplash::setSplashGauge(int value) {
+    barre->setValue(value);
+}
 
-void TSplash::setSplashMessage(const QString& text) { info->setText(text); }
+void TSplash::setSplashMessage(const QString& text) {
+    info->setText(text);
+}
 
-void TSplash::processEvents()
-{
+void TSplash::processEvents() {
     if (isVisible())
         repaint();
     QApplication::processEvents();
 }
 
-void TSplash::showWaitBox(const QString& task, const QString& message, int maximum)
-{
+void TSplash::showWaitBox(const QString& task, const QString& message, int maximum) {
     m_waitBox = std::make_unique<TWaitBox>();
     m_waitBox->start(task, message, maximum);
 }
 
-void TSplash::setWaitBoxStep(const QString& message, int position)
-{
+void TSplash::setWaitBoxStep(const QString& message, int position) {
     if (m_waitBox)
         m_waitBox->step(message, position);
 }
 
-void TSplash::closeWaitBox() { m_waitBox.reset(); }
+void TSplash::closeWaitBox() {
+    m_waitBox.reset();
+}
 
-void TSplash::paintEvent(QPaintEvent*)
-{
+void TSplash::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     QLinearGradient gradient(0, 0, 0, height());
     gradient.setColorAt(0, TitleColours::activeFrom);

@@ -16,7 +16,7 @@ class TWaitBox;
 // up to date whether it is shown or not, and shows it only when the settings ask for it.
 class TSplash : public QWidget, public app::StartupObserver {
     Q_OBJECT
-public:
+  public:
     static constexpr int GaugeMaximum = 6;
 
     explicit TSplash(QWidget* parent = nullptr);
@@ -35,10 +35,10 @@ public:
     QLabel* info = nullptr;
     QProgressBar* barre = nullptr;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void centreOnScreen();
 
     std::unique_ptr<TWaitBox> m_waitBox; // the first-run transfer, before the splash shows

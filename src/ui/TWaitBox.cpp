@@ -12,8 +12,7 @@
 namespace ui {
 
 TWaitBox::TWaitBox(QWidget* parent)
-    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
-{
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
     setObjectName(QStringLiteral("WaitBox"));
     setFixedSize(360, 110);
     Lab_Task = new QLabel(this);
@@ -42,8 +41,7 @@ TWaitBox::TWaitBox(QWidget* parent)
     layout->addLayout(body, 1);
 }
 
-void TWaitBox::start(const QString& task, const QString& message, int maximum)
-{
+void TWaitBox::start(const QString& task, const QString& message, int maximum) {
     Lab_Task->setText(task);
     Lab_Message->setText(message);
     Gauge->setRange(0, maximum);
@@ -56,22 +54,19 @@ void TWaitBox::start(const QString& task, const QString& message, int maximum)
     refresh();
 }
 
-void TWaitBox::step(const QString& message, int position)
-{
+void TWaitBox::step(const QString& message, int position) {
     Lab_Message->setText(message);
     Gauge->setValue(position);
     refresh();
 }
 
-void TWaitBox::refresh()
-{
+void TWaitBox::refresh() {
     if (isVisible())
         repaint();
     QApplication::processEvents();
 }
 
-void TWaitBox::paintEvent(QPaintEvent*)
-{
+void TWaitBox::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     painter.fillRect(rect(), palette().window());
     QLinearGradient gradient(0, 0, 0, Lab_Task->height());

@@ -11,7 +11,7 @@ namespace ui {
 // painting because the caller lets pending window messages run between steps.
 class TWaitBox : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit TWaitBox(QWidget* parent = nullptr);
 
     // Centred on the desktop's work area, painted at once.
@@ -22,10 +22,10 @@ public:
     QLabel* Lab_Message = nullptr;
     QProgressBar* Gauge = nullptr;
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
 
-private:
+  private:
     void refresh();
 };
 

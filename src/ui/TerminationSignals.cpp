@@ -15,16 +15,14 @@ namespace {
 // Written by the signal handler (only async-signal-safe calls there), read by the event loop.
 int pipeEnds[2] = {-1, -1};
 
-extern "C" void onTerminationSignal(int)
-{
+extern "C" void onTerminationSignal(int) {
     const int savedErrno = errno;
     const char byte = 1;
     [[maybe_unused]] const ssize_t written = ::write(pipeEnds[0], &byte, 1);
     errno = savedErrno;
 }
 
-void setHandler(int signal, void (*handler)(int))
-{
+void setHandler(int signal, void (*handler)(int)) {
     struct sigaction action {};
     action.sa_handler = handler;
     sigemptyset(&action.sa_mask);
@@ -34,9 +32,7 @@ void setHandler(int signal, void (*handler)(int))
 
 } // namespace
 
-TerminationSignals::TerminationSignals(QObject* parent)
-    : QObject(parent)
-{
+TerminationSignals::TerminationSignals(QObject* parent) : QObject(parent) {
     if (pipeEnds[0] >= 0 || ::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, pipeEnds) != 0)
         return;
     // A full buffer must never block the handler: further bytes add nothing anyway.
@@ -48,8 +44,7 @@ TerminationSignals::TerminationSignals(QObject* parent)
     setHandler(SIGINT, onTerminationSignal);
 }
 
-TerminationSignals::~TerminationSignals()
-{
+TerminationSignals::~TerminationSignals() {
     if (!m_notifier)
         return;
     setHandler(SIGTERM, SIG_DFL);
@@ -60,8 +55,7 @@ TerminationSignals::~TerminationSignals()
     pipeEnds[0] = pipeEnds[1] = -1;
 }
 
-void TerminationSignals::onReadable()
-{
+void TerminationSignals::onReadable() {
     char buffer[16];
     while (::read(pipeEnds[1], buffer, sizeof buffer) > 0) {
     }

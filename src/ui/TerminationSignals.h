@@ -11,7 +11,7 @@ namespace ui {
 // are saved. One instance per process; the default handlers come back when it goes.
 class TerminationSignals : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit TerminationSignals(QObject* parent = nullptr);
     ~TerminationSignals() override;
 
@@ -19,10 +19,10 @@ public:
     // A signal came already (while a modal box of start-up ran its own loop, say).
     bool requested() const { return m_requested; }
 
-signals:
+  signals:
     void terminationRequested();
 
-private:
+  private:
     void onReadable();
 
     QSocketNotifier* m_notifier = nullptr;

@@ -10,8 +10,7 @@ namespace ui {
 
 namespace {
 
-QMessageBox::Icon iconOf(app::MessageKind kind)
-{
+QMessageBox::Icon iconOf(app::MessageKind kind) {
     switch (kind) {
     case app::MessageKind::Information:
         return QMessageBox::Information;
@@ -27,23 +26,21 @@ QMessageBox::Icon iconOf(app::MessageKind kind)
 
 } // namespace
 
-QString boxText(const QString& text)
-{
+QString boxText(const QString& text) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
 
-void WidgetDialogs::message(app::MessageKind kind, const QString& text)
-{
-    QMessageBox box(iconOf(kind), app::ProductName, boxText(text), QMessageBox::Ok, QApplication::activeWindow());
+void WidgetDialogs::message(app::MessageKind kind, const QString& text) {
+    QMessageBox box(iconOf(kind), app::ProductName, boxText(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);
     box.exec();
 }
 
-bool WidgetDialogs::confirm(const QString& text)
-{
+bool WidgetDialogs::confirm(const QString& text) {
     QMessageBox box(QMessageBox::Question, app::ProductName, boxText(text), QMessageBox::NoButton,
                     QApplication::activeWindow());
     box.setTextFormat(Qt::PlainText);

@@ -6,7 +6,7 @@ namespace ui {
 
 // The program's message boxes: title ProductName, French Yes/No buttons.
 class WidgetDialogs : public app::UserDialogs {
-public:
+  public:
     void message(app::MessageKind kind, const QString& text) override;
     bool confirm(const QString& text) override;
 };

@@ -15,8 +15,7 @@ namespace {
 
 // Nothing else is read from the command line: "--data-dir DIR" points the program at a data folder
 // other than the usual one, as the command-line tool allows.
-app::StartupOptions optionsFrom(const QStringList& arguments)
-{
+app::StartupOptions optionsFrom(const QStringList& arguments) {
     app::StartupOptions options;
     const qsizetype at = arguments.indexOf(QStringLiteral("--data-dir"));
     if (at >= 0 && at + 1 < arguments.size())
@@ -26,8 +25,7 @@ app::StartupOptions optionsFrom(const QStringList& arguments)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QApplication application(argc, argv);
     ui::installFrenchUi(application);
 

@@ -22,9 +22,8 @@ namespace {
 // A main window over a copy of the shipped database, with scripted dialogs; no dossier exists, so
 // the window opens with the contract dataset open and empty.
 class MainWindowTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         app::globals().dataDir = m_temp.path();
         app::settings() = app::Settings();
         const QString database = m_temp.file(QStringLiteral("Data/Access/CONTRACT.MDB"));
@@ -33,16 +32,14 @@ protected:
         m_module = std::make_unique<db::TDataModule1>(m_connection);
         app::setDialogs(&m_dialogs);
     }
-    void TearDown() override
-    {
+    void TearDown() override {
         app::setDialogs(nullptr);
         m_module.reset();
         m_connection.close();
     }
 
     QString settingsFile() const { return m_temp.file(app::SettingsFileName); }
-    QString storedTitle(qint64 id)
-    {
+    QString storedTitle(qint64 id) {
         db::SqliteStatement statement =
             m_connection.prepare(QStringLiteral("SELECT Title FROM CONTRACT WHERE Id=%1").arg(id));
         return statement.step() ? statement.value(0).toString() : QString();
@@ -54,8 +51,7 @@ protected:
     app::ScriptedDialogs m_dialogs;
 };
 
-TEST_F(MainWindowTest, QuitPostsThePendingContractEditAndSavesThePlacement)
-{
+TEST_F(MainWindowTest, QuitPostsThePendingContractEditAndSavesThePlacement) {
     ui::TMainForm window(ui::TMainForm::Options{false});
     EXPECT_EQ(window.windowTitle(), "Mantivo Zadovada 1.34");
     EXPECT_EQ(app::globals().currentDossierId, -1);
@@ -83,8 +79,7 @@ TEST_F(MainWindowTest, QuitPostsThePendingContractEditAndSavesThePlacement)
     EXPECT_TRUE(m_dialogs.shown().empty()) << m_dialogs.texts().join('\n').toStdString();
 }
 
-TEST_F(MainWindowTest, AnEditThatCannotBePostedKeepsTheWindowOpenUnlessTheSessionEnds)
-{
+TEST_F(MainWindowTest, AnEditThatCannotBePostedKeepsTheWindowOpenUnlessTheSessionEnds) {
     ui::TMainForm window(ui::TMainForm::Options{false});
     window.show();
     m_module->Contract.append();
@@ -108,8 +103,7 @@ TEST_F(MainWindowTest, AnEditThatCannotBePostedKeepsTheWindowOpenUnlessTheSessio
     EXPECT_EQ(m_dialogs.shown().size(), 1u); // the second failure goes to stderr, not to a box
 }
 
-TEST(LargeFontsCheck, TheNoticeAppearsOnlyAwayFrom96DpiAndItsBoxSilencesItForGood)
-{
+TEST(LargeFontsCheck, TheNoticeAppearsOnlyAwayFrom96DpiAndItsBoxSilencesItForGood) {
     app::ScriptedDialogs dialogs;
     app::setDialogs(&dialogs);
     EXPECT_TRUE(ui::RunLargeFontsCheck(nullptr, 96, false, true));

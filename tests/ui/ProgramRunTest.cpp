@@ -7,14 +7,13 @@
 #include <QProcessEnvironment>
 #include <QThread>
 
-#include <gtest/gtest.h>
 #include <csignal>
+#include <gtest/gtest.h>
 
 namespace {
 
 // The value of a key in the program's ini file (Windows-1252, CR LF); empty when absent.
-QString iniValue(const QString& path, const QString& section, const QString& key)
-{
+QString iniValue(const QString& path, const QString& section, const QString& key) {
     const QStringList lines = QString::fromLatin1(testsupport::readFile(path)).split(QStringLiteral("\r\n"));
     bool inSection = false;
     for (const QString& line : lines) {
@@ -29,10 +28,8 @@ QString iniValue(const QString& path, const QString& section, const QString& key
 // The real program, unattended (messages on stderr, questions answered No), on its own data folder and
 // its own temporary folder (where the single-instance lock lives).
 class RunningProgram {
-public:
-    RunningProgram(const QString& dataDir, const QString& tmpDir)
-        : m_dataDir(dataDir)
-    {
+  public:
+    RunningProgram(const QString& dataDir, const QString& tmpDir) : m_dataDir(dataDir) {
         m_environment = {QStringLiteral("CONTRATS_DIALOGS=console"), QStringLiteral("TMPDIR=") + tmpDir,
                          QStringLiteral("QT_QPA_PLATFORM=offscreen")};
         QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -41,8 +38,7 @@ public:
         m_process.setProcessEnvironment(env);
         m_process.start(testsupport::programDir() + QStringLiteral("contrats"), arguments());
     }
-    ~RunningProgram()
-    {
+    ~RunningProgram() {
         if (m_process.state() != QProcess::NotRunning) {
             m_process.kill();
             m_process.waitForFinished();
@@ -55,8 +51,7 @@ public:
     bool running() const { return m_process.state() == QProcess::Running; }
 
     // The main window exists once its creation has written FirstLaunch=0.
-    bool waitForMainWindow()
-    {
+    bool waitForMainWindow() {
         QElapsedTimer timer;
         timer.start();
         while (timer.elapsed() < 60000) {
@@ -69,8 +64,7 @@ public:
     }
 
     // What a session logout does; returns the exit code, -1 for a crash or no exit.
-    int terminate()
-    {
+    int terminate() {
         ::kill(static_cast<pid_t>(m_process.processId()), SIGTERM);
         if (!m_process.waitForFinished(60000) || m_process.exitStatus() != QProcess::NormalExit)
             return -1;
@@ -79,14 +73,13 @@ public:
 
     QString standardError() { return QString::fromUtf8(m_process.readAllStandardError()); }
 
-private:
+  private:
     QString m_dataDir;
     QStringList m_environment;
     QProcess m_process;
 };
 
-TEST(ProgramRun, FirstStartBuildsTheDataFolderAndLogoutSavesTheWindowPlacement)
-{
+TEST(ProgramRun, FirstStartBuildsTheDataFolderAndLogoutSavesTheWindowPlacement) {
     testsupport::TempFolder temp;
     const QString dataDir = temp.file(QStringLiteral("data"));
     QDir().mkpath(temp.file(QStringLiteral("tmp")));
@@ -96,7 +89,8 @@ TEST(ProgramRun, FirstStartBuildsTheDataFolderAndLogoutSavesTheWindowPlacement)
     // A second copy gives way and leaves the first one running.
     const testsupport::ProcessResult second =
         testsupport::runProgram(QStringLiteral("contrats"), first.arguments(), first.environment());
-    EXPECT_TRUE(second.err.contains(QStringLiteral("Mantivo Zadovada est déjà en exécution."))) << second.err.toStdString();
+    EXPECT_TRUE(second.err.contains(QStringLiteral("Mantivo Zadovada est déjà en exécution.")))
+        << second.err.toStdString();
     EXPECT_NE(second.exitCode, 0);
     EXPECT_TRUE(first.running());
 
@@ -124,8 +118,7 @@ struct SavedWindowCase {
     const char* expectedState;
 };
 
-TEST(ProgramRun, SavedPlacementIsRestoredAndRememberedAgain)
-{
+TEST(ProgramRun, SavedPlacementIsRestoredAndRememberedAgain) {
     const SavedWindowCase cases[] = {
         {"normal window", "wsNormal", "wsNormal"},
         // Maximised: the normal rectangle is kept for the next restore.
@@ -136,10 +129,11 @@ TEST(ProgramRun, SavedPlacementIsRestoredAndRememberedAgain)
         testsupport::TempFolder temp;
         const QString dataDir = temp.file(QStringLiteral("data"));
         QDir().mkpath(temp.file(QStringLiteral("tmp")));
-        testsupport::writeFile(dataDir + QStringLiteral("/contrats.ini"),
-                               QByteArray("[Properties]\r\nFirstLaunch=1\r\nHideBigFontMsg=1\r\n"
-                                          "[Windows]\r\nLeft=10\r\nTop=20\r\nWidth=500\r\nHeight=400\r\nState=")
-                                   + c.state + "\r\n");
+        testsupport::writeFile(
+            dataDir + QStringLiteral("/contrats.ini"),
+            QByteArray("[Properties]\r\nFirstLaunch=1\r\nHideBigFontMsg=1\r\n"
+                       "[Windows]\r\nLeft=10\r\nTop=20\r\nWidth=500\r\nHeight=400\r\nState=") +
+                c.state + "\r\n");
         RunningProgram program(dataDir, temp.file(QStringLiteral("tmp")));
         ASSERT_TRUE(program.waitForMainWindow()) << program.standardError().toStdString();
         EXPECT_EQ(program.terminate(), 0);

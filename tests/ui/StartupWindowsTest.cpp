@@ -15,8 +15,7 @@
 
 namespace {
 
-TEST(Splash, ShowsVersionAndThisYearsCopyrightAndFollowsStartUp)
-{
+TEST(Splash, ShowsVersionAndThisYearsCopyrightAndFollowsStartUp) {
     app::clock::setFixed(QDateTime(QDate(2031, 5, 4), QTime(9, 0)));
     ui::TSplash splash;
     app::clock::clearFixed();
@@ -43,8 +42,7 @@ struct BoxAnswer {
     QString title, text;
     QStringList buttons;
 };
-void answerNextBox(const QString& buttonText, BoxAnswer& seen)
-{
+void answerNextBox(const QString& buttonText, BoxAnswer& seen) {
     QTimer::singleShot(0, [buttonText, &seen] {
         auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
         if (!box) {
@@ -67,8 +65,7 @@ void answerNextBox(const QString& buttonText, BoxAnswer& seen)
     });
 }
 
-TEST(WidgetDialogs, QuestionsAskOuiOrNonAndLineBreaksShow)
-{
+TEST(WidgetDialogs, QuestionsAskOuiOrNonAndLineBreaksShow) {
     ui::WidgetDialogs dialogs;
     for (const bool yes : {true, false}) {
         BoxAnswer seen;
@@ -87,8 +84,7 @@ TEST(WidgetDialogs, QuestionsAskOuiOrNonAndLineBreaksShow)
     EXPECT_EQ(seen.buttons.size(), 1);
 }
 
-TEST(WidgetDialogs, QtsOwnButtonsSpeakFrench)
-{
+TEST(WidgetDialogs, QtsOwnButtonsSpeakFrench) {
     ui::installFrenchUi(*qobject_cast<QApplication*>(QCoreApplication::instance()));
     QMessageBox box(QMessageBox::Question, QString(), QString(), QMessageBox::Cancel | QMessageBox::Close);
     EXPECT_TRUE(box.button(QMessageBox::Cancel)->text().contains(QStringLiteral("Annuler")))
