@@ -30,6 +30,26 @@ bool changesRows(const QString& statement)
     return verb.match(statement).hasMatch();
 }
 
+// The engine would run the first of several statements and drop the others without a word.
+bool holdsSeveralStatements(const QString& statement)
+{
+    QChar closing;
+    for (qsizetype i = 0; i < statement.size(); ++i) {
+        const QChar c = statement[i];
+        if (!closing.isNull()) {
+            if (c == closing)
+                closing = QChar();
+        } else if (c == QLatin1Char('\'') || c == QLatin1Char('"')) {
+            closing = c;
+        } else if (c == QLatin1Char('[')) {
+            closing = QLatin1Char(']');
+        } else if (c == QLatin1Char(';')) {
+            return !statement.mid(i + 1).trimmed().isEmpty();
+        }
+    }
+    return false;
+}
+
 void printRows(db::SqliteStatement& statement)
 {
     const int columns = statement.columnCount();
@@ -55,6 +75,10 @@ int sqlCommand(const QString& dataDir, const QStringList& args)
 {
     if (args.size() != 1 || args.first().trimmed().isEmpty()) {
         printError(QStringLiteral("La commande sql attend une seule instruction SQL."));
+        return 2;
+    }
+    if (holdsSeveralStatements(args.first())) {
+        printError(QStringLiteral("La commande sql n'exécute qu'une instruction à la fois."));
         return 2;
     }
     CliSession session(dataDir);

@@ -77,3 +77,15 @@ TEST_F(SqlCommand, AnEngineErrorExitsWithOneAndTheErrorTextOnStderr)
     EXPECT_EQ(unclosed.exitCode, 1);
     EXPECT_FALSE(unclosed.err.isEmpty());
 }
+
+TEST_F(SqlCommand, SeveralStatementsAreRefusedRatherThanPartlyRun)
+{
+    const auto result = sql(QStringLiteral("DELETE FROM PROFILES; DELETE FROM CONTRACT"));
+    EXPECT_EQ(result.exitCode, 2);
+    EXPECT_FALSE(result.err.isEmpty());
+    // A semicolon inside a literal or at the very end is no second statement.
+    EXPECT_EQ(sql(QStringLiteral("INSERT INTO EVENT (Id_File, Description) VALUES (3, 'a;b') ;  ")).out,
+              QStringLiteral("1\n"));
+    EXPECT_EQ(outputLines(sql(QStringLiteral("SELECT Description FROM EVENT WHERE Id_File=3"))),
+              (QStringList{QStringLiteral("Description"), QStringLiteral("a;b")}));
+}
