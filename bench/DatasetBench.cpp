@@ -20,7 +20,9 @@ constexpr qint64 MaximumMemory = 60 * 1000 * 1000;
 constexpr int MemoCharacters = 2000;
 const char* const WalkedFields[] = {"Title", "NoContract", "State", "Date_Term", "AnnualCost"};
 
-void say(const QString& text) { std::printf("%s\n", text.toUtf8().constData()); }
+void say(const QString& text) {
+    std::printf("%s\n", text.toUtf8().constData());
+}
 
 struct Options {
     QString dataDir;
@@ -28,8 +30,7 @@ struct Options {
     bool memoCheck = true;
 };
 
-bool readOptions(const QStringList& args, Options& options)
-{
+bool readOptions(const QStringList& args, Options& options) {
     for (int i = 0; i < args.size(); ++i) {
         if (args[i] == QLatin1String("--data-dir") && i + 1 < args.size())
             options.dataDir = args[++i];
@@ -44,18 +45,16 @@ bool readOptions(const QStringList& args, Options& options)
 }
 
 // The dossier with the most contracts.
-std::pair<int, int> largestDossier(db::SqliteConnection& connection)
-{
-    db::SqliteStatement statement = connection.prepareNative(QStringLiteral(
-        "SELECT Id_File, COUNT(*) FROM CONTRACT GROUP BY Id_File ORDER BY 2 DESC LIMIT 1"));
+std::pair<int, int> largestDossier(db::SqliteConnection& connection) {
+    db::SqliteStatement statement = connection.prepareNative(
+        QStringLiteral("SELECT Id_File, COUNT(*) FROM CONTRACT GROUP BY Id_File ORDER BY 2 DESC LIMIT 1"));
     if (!statement.step())
         throw std::runtime_error("la base ne contient aucun contrat : lancez d'abord contrats-cli fixture");
     return {int(statement.intValue(0)), int(statement.intValue(1))};
 }
 
 // What the opening of a dossier does to the contract dataset.
-void openContracts(db::Dataset& contract, int dossier)
-{
+void openContracts(db::Dataset& contract, int dossier) {
     contract.close();
     contract.replaceSqlLine(QStringLiteral("WHERE"), QStringLiteral("WHERE Id_File=%1").arg(dossier));
     contract.replaceSqlLine(QStringLiteral("ORDER BY"), QStringLiteral("ORDER BY Contract.Id"));
@@ -63,8 +62,7 @@ void openContracts(db::Dataset& contract, int dossier)
 }
 
 // Reads the walked fields of every row; returns the number of rows.
-int walk(db::Dataset& contract)
-{
+int walk(db::Dataset& contract) {
     int indexes[std::size(WalkedFields)];
     for (std::size_t f = 0; f < std::size(WalkedFields); ++f)
         indexes[f] = contract.fieldIndex(QLatin1String(WalkedFields[f]));
@@ -80,8 +78,7 @@ int walk(db::Dataset& contract)
     return rows;
 }
 
-int run(const Options& options)
-{
+int run(const Options& options) {
     app::ConsoleDialogs dialogs;
     app::setDialogs(&dialogs);
     app::StartupObserver observer;
@@ -121,8 +118,9 @@ int run(const Options& options)
         throw std::runtime_error("le shell sqlite3 est introuvable (paquet sqlite3)");
     const QStringList shellArguments{
         connection.path(),
-        QStringLiteral("SELECT Title, NoContract, State, Date_Term, AnnualCost FROM CONTRACT WHERE Id_File=%1 "
-                       "ORDER BY Id")
+        QStringLiteral(
+            "SELECT Title, NoContract, State, Date_Term, AnnualCost FROM CONTRACT WHERE Id_File=%1 "
+            "ORDER BY Id")
             .arg(dossier)};
     const double shellTime = bench::bestOf(options.runs, [&] { bench::runQuietly(shell, shellArguments); });
     int walked = 0;
@@ -133,8 +131,12 @@ int run(const Options& options)
     if (walked != contracts)
         throw std::runtime_error("le parcours n'a pas lu toutes les lignes du dossier");
     const double ratio = datasetTime / shellTime;
-    say(QStringLiteral("sqlite3 shell printing the dossier: %1 (best of %2)").arg(bench::seconds(shellTime)).arg(options.runs));
-    say(QStringLiteral("dataset open and walk: %1 (best of %2)").arg(bench::seconds(datasetTime)).arg(options.runs));
+    say(QStringLiteral("sqlite3 shell printing the dossier: %1 (best of %2)")
+            .arg(bench::seconds(shellTime))
+            .arg(options.runs));
+    say(QStringLiteral("dataset open and walk: %1 (best of %2)")
+            .arg(bench::seconds(datasetTime))
+            .arg(options.runs));
     say(QStringLiteral("ratio: %1 (target: at most %2)").arg(ratio, 0, 'f', 2).arg(MaximumRatio, 0, 'f', 1));
 
     bool memoOk = true;
@@ -152,7 +154,10 @@ int run(const Options& options)
             transaction.commit();
         }
         const double openLong = bench::bestOf(options.runs, openOnly);
-        const double walkLong = bench::bestOf(options.runs, [&] { openOnly(); walk(contract); });
+        const double walkLong = bench::bestOf(options.runs, [&] {
+            openOnly();
+            walk(contract);
+        });
         memoOk = openLong <= 2 * openShort + 0.05;
         say(QStringLiteral("open with short memos: ") + bench::seconds(openShort));
         say(QStringLiteral("open with %1 more characters in every Detail: %2 (target: at most 2x + 0.050 s)")
@@ -177,8 +182,7 @@ int run(const Options& options)
 
 } // namespace
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     Options options;
     if (!readOptions(application.arguments().mid(1), options)) {

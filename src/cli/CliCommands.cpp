@@ -13,8 +13,7 @@ namespace cli {
 
 namespace {
 
-int usage()
-{
+int usage() {
     printError(QStringLiteral(
         "Usage : contrats-cli [--data-dir DOSSIER] COMMANDE\n"
         "Sans --data-dir, le dossier de données est celui du programme.\n"
@@ -32,8 +31,7 @@ int usage()
 
 } // namespace
 
-int run(const QStringList& arguments)
-{
+int run(const QStringList& arguments) {
     QStringList args = arguments;
     QString dataDir;
     if (!args.isEmpty() && args[0] == QLatin1String("--data-dir")) {

@@ -15,7 +15,7 @@ namespace cli {
 // The program's start-up for a command of the tool: the given data folder (the program's own when empty),
 // no single-instance lock, messages on stderr, questions answered No, and the main data module.
 class CliSession {
-public:
+  public:
     explicit CliSession(const QString& dataDir);
     ~CliSession();
     CliSession(const CliSession&) = delete;
@@ -25,7 +25,7 @@ public:
     bool start();
     db::TDataModule1& dataModule() const { return *m_dataModule; }
 
-private:
+  private:
     QString m_dataDir;
     app::ConsoleDialogs m_dialogs;
     app::StartupObserver m_observer;

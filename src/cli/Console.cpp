@@ -4,15 +4,13 @@
 
 namespace cli {
 
-void printLine(const QString& text)
-{
+void printLine(const QString& text) {
     const QByteArray bytes = text.toUtf8();
     std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout);
     std::fputc('\n', stdout);
 }
 
-void printError(const QString& text)
-{
+void printError(const QString& text) {
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QLatin1Char('\r'), QLatin1Char('\n'));
     std::fflush(stdout);

@@ -9,8 +9,7 @@
 
 namespace cli {
 
-int createDatabaseCommand(const QStringList& args)
-{
+int createDatabaseCommand(const QStringList& args) {
     if (args.size() != 2) {
         printError(QStringLiteral("La commande create-database attend un script et un fichier."));
         return 2;

@@ -13,8 +13,7 @@ namespace {
 
 constexpr int MaximumContracts = 10000000;
 
-bool readOptions(const QStringList& args, FixtureOptions& options)
-{
+bool readOptions(const QStringList& args, FixtureOptions& options) {
     bool haveCount = false;
     for (int i = 0; i < args.size(); i += 2) {
         if (i + 1 >= args.size()) {
@@ -55,8 +54,7 @@ bool readOptions(const QStringList& args, FixtureOptions& options)
 
 } // namespace
 
-int fixtureCommand(const QString& dataDir, const QStringList& args)
-{
+int fixtureCommand(const QString& dataDir, const QStringList& args) {
     FixtureOptions options;
     if (!readOptions(args, options))
         return 2;

@@ -19,11 +19,12 @@ const QString States[] = {QStringLiteral("PROJET"), QStringLiteral("SIGNE"), QSt
 const int Lengths[] = {12, 12, 12, 24, 36, 36, 48, 60};
 const int Alarms[] = {0, 0, 1, 2, 3, 6};
 
-QVariant isoOrNull(const QDate& date) { return date.isValid() ? QVariant(app::datetext::toIso(date)) : QVariant(); }
+QVariant isoOrNull(const QDate& date) {
+    return date.isValid() ? QVariant(app::datetext::toIso(date)) : QVariant();
+}
 
 // A few sentences, sometimes in two paragraphs, as typed in the memo of a contract.
-QString detailText(FixtureRandom& random)
-{
+QString detailText(FixtureRandom& random) {
     if (!random.percent(70))
         return {};
     QString text;
@@ -39,8 +40,7 @@ QString detailText(FixtureRandom& random)
     return text;
 }
 
-QString keywordText(FixtureRandom& random)
-{
+QString keywordText(FixtureRandom& random) {
     if (!random.percent(50))
         return {};
     QStringList chosen;
@@ -54,8 +54,7 @@ QString keywordText(FixtureRandom& random)
 }
 
 // How many parties a contract has: mostly one, sometimes none or several.
-int partyCount(FixtureRandom& random, const int (&weights)[4])
-{
+int partyCount(FixtureRandom& random, const int (&weights)[4]) {
     int draw = random.below(100);
     for (int count = 0; count < 4; ++count) {
         if (draw < weights[count])
@@ -66,8 +65,7 @@ int partyCount(FixtureRandom& random, const int (&weights)[4])
 }
 
 // Up to count distinct Ids of the pool.
-std::vector<qint64> distinctPicks(FixtureRandom& random, const std::vector<qint64>& pool, int count)
-{
+std::vector<qint64> distinctPicks(FixtureRandom& random, const std::vector<qint64>& pool, int count) {
     std::vector<qint64> picks;
     count = std::min<int>(count, int(pool.size()));
     while (int(picks.size()) < count) {
@@ -81,13 +79,11 @@ std::vector<qint64> distinctPicks(FixtureRandom& random, const std::vector<qint6
 } // namespace
 
 FixtureGenerator::FixtureGenerator(db::SqliteConnection& connection, FixtureOptions options)
-    : m_connection(connection), m_options(std::move(options))
-{
-}
+    : m_connection(connection), m_options(std::move(options)) {}
 
-QString FixtureGenerator::uniqueDossierName() const
-{
-    db::SqliteStatement taken = m_connection.prepareNative(QStringLiteral("SELECT 1 FROM PROFILES WHERE LoginName=?"));
+QString FixtureGenerator::uniqueDossierName() const {
+    db::SqliteStatement taken =
+        m_connection.prepareNative(QStringLiteral("SELECT 1 FROM PROFILES WHERE LoginName=?"));
     QString name = m_options.dossierName;
     for (int number = 2;; ++number) {
         taken.reset();
@@ -98,24 +94,24 @@ QString FixtureGenerator::uniqueDossierName() const
     }
 }
 
-int FixtureGenerator::insertDossier(const QString& name)
-{
-    db::SqliteStatement insert = m_connection.prepareNative(QStringLiteral(
-        "INSERT INTO PROFILES (LoginName, LoginPassword, FullName, Comment, Administrator) VALUES (?, '', ?, ?, 0)"));
+int FixtureGenerator::insertDossier(const QString& name) {
+    db::SqliteStatement insert =
+        m_connection.prepareNative(QStringLiteral("INSERT INTO PROFILES (LoginName, LoginPassword, FullName, "
+                                                  "Comment, Administrator) VALUES (?, '', ?, ?, 0)"));
     insert.bind(1, name);
     insert.bind(2, QStringLiteral("Service juridique"));
     insert.bind(3, QStringLiteral("Dossier fictif créé pour les essais (graine %1).").arg(m_options.seed));
     insert.run();
     const int dossierId = int(m_connection.lastInsertId());
-    db::SqliteStatement labels = m_connection.prepareNative(QStringLiteral(
-        "INSERT INTO CUSTOMLAB (Id_File, Contract_Misc01, Contract_Misc02) VALUES (?, 'Service', 'Centre de coût')"));
+    db::SqliteStatement labels = m_connection.prepareNative(
+        QStringLiteral("INSERT INTO CUSTOMLAB (Id_File, Contract_Misc01, Contract_Misc02) VALUES (?, "
+                       "'Service', 'Centre de coût')"));
     labels.bindInt(1, dossierId);
     labels.run();
     return dossierId;
 }
 
-FixtureSummary FixtureGenerator::run()
-{
+FixtureSummary FixtureGenerator::run() {
     FixtureRandom random(m_options.seed);
     FixtureSummary summary;
     db::Transaction transaction(m_connection);
@@ -136,8 +132,10 @@ FixtureSummary FixtureGenerator::run()
     summary.companies = int(parties.companies().size());
 
     db::SqliteStatement contract = m_connection.prepareNative(QStringLiteral(
-        "INSERT INTO CONTRACT (Id_File, Title, NoContract, Reference, Code, Date_Sign, Date_Start, Date_Term, "
-        "Length, Alarm, AnnualCost, TacitRenewal, Renewal, Support, Detail, Category, Location, Remark1, Remark2, "
+        "INSERT INTO CONTRACT (Id_File, Title, NoContract, Reference, Code, Date_Sign, Date_Start, "
+        "Date_Term, "
+        "Length, Alarm, AnnualCost, TacitRenewal, Renewal, Support, Detail, Category, Location, Remark1, "
+        "Remark2, "
         "Keyword, State, Misc01, Misc02, Misc11, Misc12) "
         "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, '', ?, ?, ?, ?, '', '')"));
     db::SqliteStatement personLink = m_connection.prepareNative(QStringLiteral(
@@ -159,16 +157,19 @@ FixtureSummary FixtureGenerator::run()
         // A project is not signed yet; its dates are the planned ones.
         const QDate signature = state == States[0] ? QDate() : planned;
         const QDate start = random.percent(50) ? QDate(planned.year(), planned.month(), 1).addMonths(1)
-                                                : planned.addDays(random.below(30));
+                                               : planned.addDays(random.below(30));
         const QDate term = start.addMonths(length).addDays(-1);
         const QString town = words::towns().at(std::size_t(random.below(int(words::towns().size())))).name;
 
         contract.reset();
         contract.bindInt(1, dossier);
         contract.bind(2, random.pick(kind.designations) + QStringLiteral(" - ") + town);
-        contract.bind(3, QStringLiteral("%1-%2-%3").arg(kind.numberPrefix).arg(planned.year()).arg(i + 1, 6, 10,
-                                                                                                     QLatin1Char('0')));
-        contract.bind(4, random.percent(80) ? QStringLiteral("REF/%1").arg(random.between(10000, 99999)) : QString());
+        contract.bind(3, QStringLiteral("%1-%2-%3")
+                             .arg(kind.numberPrefix)
+                             .arg(planned.year())
+                             .arg(i + 1, 6, 10, QLatin1Char('0')));
+        contract.bind(4, random.percent(80) ? QStringLiteral("REF/%1").arg(random.between(10000, 99999))
+                                            : QString());
         contract.bind(5, QStringLiteral("C%1").arg(i + 1, 6, 10, QLatin1Char('0')));
         contract.bind(6, isoOrNull(signature));
         contract.bind(7, isoOrNull(start));
@@ -193,7 +194,8 @@ FixtureSummary FixtureGenerator::run()
         ++summary.contracts;
 
         // Reference columns are 16-bit in the schema; the engine stores larger Ids all the same.
-        for (const qint64 person : distinctPicks(random, parties.people(), partyCount(random, {15, 45, 30, 10}))) {
+        for (const qint64 person :
+             distinctPicks(random, parties.people(), partyCount(random, {15, 45, 30, 10}))) {
             personLink.reset();
             personLink.bindInt(1, contractId);
             personLink.bindInt(2, person);
@@ -218,7 +220,8 @@ FixtureSummary FixtureGenerator::run()
             event.bindInt(1, dossier);
             event.bindInt(2, contractId);
             const bool signing = e == 0 && signature.isValid();
-            const QDate date = signing ? signature : random.dateBetween(firstEvent, std::max(firstEvent, term));
+            const QDate date =
+                signing ? signature : random.dateBetween(firstEvent, std::max(firstEvent, term));
             event.bind(3, app::datetext::toIso(date));
             event.bind(4, signing ? words::events().first() : random.pick(words::events()));
             event.run();

@@ -32,12 +32,12 @@ struct FixtureSummary {
 // their parties, links and events, its category tree, and the shared location tree when it is empty.
 // The same seed gives the same dossier. Everything is written in one transaction: on an error nothing stays.
 class FixtureGenerator {
-public:
+  public:
     FixtureGenerator(db::SqliteConnection& connection, FixtureOptions options);
 
     FixtureSummary run();
 
-private:
+  private:
     int insertDossier(const QString& name);
     QString uniqueDossierName() const;
 

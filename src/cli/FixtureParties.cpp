@@ -11,26 +11,24 @@ namespace words = fixturewords;
 
 namespace {
 
-QString phoneNumber(FixtureRandom& random)
-{
+QString phoneNumber(FixtureRandom& random) {
     QString number = QStringLiteral("0%1").arg(random.between(1, 5));
     for (int pair = 0; pair < 4; ++pair)
         number += QStringLiteral(" %1").arg(random.below(100), 2, 10, QLatin1Char('0'));
     return number;
 }
 
-QString address(FixtureRandom& random)
-{
+QString address(FixtureRandom& random) {
     return QStringLiteral("%1 %2").arg(random.between(1, 180)).arg(random.pick(words::streets()));
 }
 
 } // namespace
 
-void FixtureParties::writePeople(int count)
-{
+void FixtureParties::writePeople(int count) {
     db::SqliteStatement insert = m_connection.prepareNative(QStringLiteral(
         "INSERT INTO PEOPLE (Id_File, Name, NickName, Nationality, Category, BirthDay, Address, CP, City, "
-        "Country, Phone, Email, Remark1, Misc06, Misc07) VALUES (-1, ?, ?, ?, ?, ?, ?, ?, ?, 'France', ?, ?, ?, '', '')"));
+        "Country, Phone, Email, Remark1, Misc06, Misc07) VALUES (-1, ?, ?, ?, ?, ?, ?, ?, ?, 'France', ?, ?, "
+        "?, '', '')"));
     m_people.reserve(m_people.size() + std::size_t(count));
     for (int i = 0; i < count; ++i) {
         const QString& first = m_random.pick(words::firstNames());
@@ -41,10 +39,9 @@ void FixtureParties::writePeople(int count)
         insert.bind(2, m_random.percent(10) ? first : QString());
         insert.bind(3, m_random.pick(words::nationalities()));
         insert.bind(4, m_random.pick(words::personCategories()));
-        insert.bind(5, m_random.percent(70)
-                           ? QVariant(app::datetext::toIso(
-                                 m_random.dateBetween(QDate(1950, 1, 1), QDate(1998, 12, 31))))
-                           : QVariant());
+        insert.bind(5, m_random.percent(70) ? QVariant(app::datetext::toIso(m_random.dateBetween(
+                                                  QDate(1950, 1, 1), QDate(1998, 12, 31))))
+                                            : QVariant());
         insert.bind(6, address(m_random));
         insert.bind(7, town.postcode);
         insert.bind(8, town.name);
@@ -58,8 +55,7 @@ void FixtureParties::writePeople(int count)
     }
 }
 
-void FixtureParties::writeCompanies(int count)
-{
+void FixtureParties::writeCompanies(int count) {
     db::SqliteStatement insert = m_connection.prepareNative(QStringLiteral(
         "INSERT INTO COMPANY (Id_File, Title, Name, Address, City, CP, Country, Phone, Fax, Email, WebSite, "
         "Category, Remark1, Misc11, Misc12) VALUES (-1, ?, ?, ?, ?, ?, 'France', ?, ?, ?, ?, ?, ?, '', '')"));
@@ -71,7 +67,8 @@ void FixtureParties::writeCompanies(int count)
         const QString domain = words::plainAscii(activity + QLatin1Char('-') + word) + QStringLiteral(".fr");
         insert.reset();
         insert.bind(1, QStringLiteral("%1 %2 %3").arg(activity, word, m_random.pick(words::legalForms())));
-        insert.bind(2, m_random.pick(words::firstNames()) + QLatin1Char(' ') + m_random.pick(words::lastNames()));
+        insert.bind(2, m_random.pick(words::firstNames()) + QLatin1Char(' ') +
+                           m_random.pick(words::lastNames()));
         insert.bind(3, address(m_random));
         insert.bind(4, town.name);
         insert.bind(5, town.postcode);

@@ -13,7 +13,7 @@ class FixtureRandom;
 
 // People and companies of the demonstration dossier: shared rows (Id_File -1), as the program makes them.
 class FixtureParties {
-public:
+  public:
     FixtureParties(db::SqliteConnection& connection, FixtureRandom& random)
         : m_connection(connection), m_random(random) {}
 
@@ -23,7 +23,7 @@ public:
     const std::vector<qint64>& people() const { return m_people; }
     const std::vector<qint64>& companies() const { return m_companies; }
 
-private:
+  private:
     db::SqliteConnection& m_connection;
     FixtureRandom& m_random;
     std::vector<qint64> m_people;

@@ -14,8 +14,7 @@ const QString LocationTop = QStringLiteral("Localisations");
 
 } // namespace
 
-int FixtureTrees::writeCategoryTree(int dossierId)
-{
+int FixtureTrees::writeCategoryTree(int dossierId) {
     db::SqliteStatement insert = m_connection.prepareNative(
         QStringLiteral("INSERT INTO TREE (Id_File, NodeTitle, NodeLevel, NodePos) VALUES (?, ?, ?, ?)"));
     int position = 0;
@@ -46,8 +45,7 @@ int FixtureTrees::writeCategoryTree(int dossierId)
     return position;
 }
 
-int FixtureTrees::prepareLocationTree()
-{
+int FixtureTrees::prepareLocationTree() {
     struct Node {
         QString title;
         int level;
@@ -106,8 +104,7 @@ int FixtureTrees::prepareLocationTree()
     return written;
 }
 
-const QString& FixtureTrees::categoryPath(int domain, FixtureRandom& random) const
-{
+const QString& FixtureTrees::categoryPath(int domain, FixtureRandom& random) const {
     const DomainPaths& paths = m_categories.at(std::size_t(domain));
     const int draw = random.below(100);
     if (draw < 5)
@@ -117,8 +114,7 @@ const QString& FixtureTrees::categoryPath(int domain, FixtureRandom& random) con
     return random.pick(paths.branches);
 }
 
-QString FixtureTrees::locationPath(FixtureRandom& random) const
-{
+QString FixtureTrees::locationPath(FixtureRandom& random) const {
     if (m_locations.isEmpty())
         return {};
     return random.pick(m_locations);

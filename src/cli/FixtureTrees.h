@@ -15,10 +15,11 @@ class FixtureRandom;
 // contracts store (node titles joined by "/": from the top node for categories, from below the top node
 // "Localisations" for locations).
 class FixtureTrees {
-public:
+  public:
     explicit FixtureTrees(db::SqliteConnection& connection) : m_connection(connection) {}
 
-    // Three levels: a top category per domain, its subcategories and their branches. Returns the rows written.
+    // Three levels: a top category per domain, its subcategories and their branches. Returns the rows
+    // written.
     int writeCategoryTree(int dossierId);
     // Fills the shared location tree when it holds nothing below its top node, then reads the paths of
     // its nodes. Returns the rows written (0 when the tree was already there).
@@ -29,7 +30,7 @@ public:
     // Empty when the shared tree has no location.
     QString locationPath(FixtureRandom& random) const;
 
-private:
+  private:
     struct DomainPaths {
         QString top;
         QStringList subcategories;

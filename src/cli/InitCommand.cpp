@@ -9,8 +9,7 @@
 
 namespace cli {
 
-int initCommand(const QString& dataDir, const QStringList& args)
-{
+int initCommand(const QString& dataDir, const QStringList& args) {
     if (!args.isEmpty()) {
         printError(QStringLiteral("La commande init ne prend pas d'argument."));
         return 2;

@@ -14,8 +14,7 @@ namespace cli {
 namespace {
 
 // One row stays on one line: tabs and line breaks inside a value are written as \t, \r and \n.
-QString oneLine(QString text)
-{
+QString oneLine(QString text) {
     text.replace(QLatin1Char('\t'), QStringLiteral("\\t"));
     text.replace(QLatin1Char('\r'), QStringLiteral("\\r"));
     text.replace(QLatin1Char('\n'), QStringLiteral("\\n"));
@@ -23,16 +22,14 @@ QString oneLine(QString text)
 }
 
 // Whether the statement changes rows; the engine's change count means nothing after any other statement.
-bool changesRows(const QString& statement)
-{
+bool changesRows(const QString& statement) {
     static const QRegularExpression verb(QStringLiteral("^[\\s(]*(INSERT|UPDATE|DELETE)\\b"),
                                          QRegularExpression::CaseInsensitiveOption);
     return verb.match(statement).hasMatch();
 }
 
 // The engine would run the first of several statements and drop the others without a word.
-bool holdsSeveralStatements(const QString& statement)
-{
+bool holdsSeveralStatements(const QString& statement) {
     QChar closing;
     for (qsizetype i = 0; i < statement.size(); ++i) {
         const QChar c = statement[i];
@@ -50,8 +47,7 @@ bool holdsSeveralStatements(const QString& statement)
     return false;
 }
 
-void printRows(db::SqliteStatement& statement)
-{
+void printRows(db::SqliteStatement& statement) {
     const int columns = statement.columnCount();
     std::vector<db::FieldKind> kinds;
     QStringList header;
@@ -71,8 +67,7 @@ void printRows(db::SqliteStatement& statement)
 
 } // namespace
 
-int sqlCommand(const QString& dataDir, const QStringList& args)
-{
+int sqlCommand(const QString& dataDir, const QStringList& args) {
     if (args.size() != 1 || args.first().trimmed().isEmpty()) {
         printError(QStringLiteral("La commande sql attend une seule instruction SQL."));
         return 2;

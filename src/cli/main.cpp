@@ -2,8 +2,7 @@
 
 #include <QCoreApplication>
 
-int main(int argc, char** argv)
-{
+int main(int argc, char** argv) {
     QCoreApplication application(argc, argv);
     return cli::run(application.arguments().mid(1));
 }
