@@ -148,6 +148,9 @@ TEST(JetTranslation, RewritesEveryJetFormIntoTheEnginesSql)
         {"SELECT * FROM T WHERE A & 'x' = 'yx' AND (B & C) LIKE 'a%'",
          "SELECT * FROM T WHERE (ifnull(A,'') || 'x') = 'yx' AND ((ifnull(B,'') || ifnull(C,''))) LIKE 'a%'"},
         {"SELECT UCase(A & B) FROM T", "SELECT jet_ucase((ifnull(A,'') || ifnull(B,''))) FROM T"},
+        {"SELECT A FROM T ORDER BY A & B DESC, 'x' & A COLLATE FRENCH",
+         "SELECT A FROM T ORDER BY (ifnull(A,'') || ifnull(B,'')) COLLATE NOCASE DESC, ('x' || ifnull(A,'')) COLLATE "
+         "FRENCH"},
         // statements
         {"DELETE FROM L_PEOPLE WHERE L_PEOPLE.Id_Ref=12", "DELETE FROM L_PEOPLE WHERE L_PEOPLE.Id_Ref=12"},
         {"DELETE * FROM Backup", "DELETE FROM Backup"},

@@ -186,3 +186,106 @@ TEST_F(JetEngineTest, EngineAndFunctionErrorsReachTheCallerAsAppError)
         }
     }
 }
+
+namespace {
+
+// People whose names only differ by case or accents, in a shuffled order.
+void addPeople(db::SqliteConnection& connection)
+{
+    const char* const names[] = {"Zoé", "élise", "Erica", "Éric", "Eric", "ÉLISE", "andre", "André", "Œdipe", "Oscar"};
+    db::SqliteStatement insert = connection.prepare(QStringLiteral("INSERT INTO PEOPLE (Id_File, Name) VALUES (-1, ?)"));
+    for (const char* name : names) {
+        insert.bind(1, QString::fromUtf8(name));
+        insert.run();
+        insert.reset();
+    }
+}
+
+} // namespace
+
+TEST_F(JetEngineTest, TextColumnsCompareAndSortTheFrenchWayWithOrWithoutTheirIndex)
+{
+    addPeople(m_db);
+    const QStringList french = {u("andre"), u("André"), u("élise"), u("ÉLISE"), u("Eric"),
+                                u("Éric"),  u("Erica"), u("Œdipe"), u("Oscar"), u("Zoé")};
+    EXPECT_EQ(column(u("SELECT Name FROM PEOPLE ORDER BY Name, Id")), french);
+    // The engine's own SQL, to force the index or keep it out: both must agree.
+    auto native = [this](const QString& sql) {
+        db::SqliteStatement statement = m_db.prepareNative(sql);
+        QStringList values;
+        while (statement.step())
+            values << statement.textValue(0);
+        return values;
+    };
+    EXPECT_EQ(native(u("SELECT Name FROM PEOPLE INDEXED BY PEOPLE_Name ORDER BY Name, Id")), french);
+    EXPECT_EQ(native(u("SELECT Name FROM PEOPLE NOT INDEXED ORDER BY Name, Id")), french);
+    const char* const conditions[] = {"Name = 'élise'", "Name = 'Eric'", "Name >= 'e' AND Name < 'f'",
+                                      "Name > 'Éric'", "Name BETWEEN 'ANDRE' AND 'elise'", "Name IN ('ZOÉ', 'oscar')"};
+    for (const char* condition : conditions) {
+        const QString where = u(" WHERE ") + u(condition) + u(" ORDER BY Id");
+        const QStringList indexed = native(u("SELECT Name FROM PEOPLE INDEXED BY PEOPLE_Name") + where);
+        EXPECT_EQ(indexed, native(u("SELECT Name FROM PEOPLE NOT INDEXED") + where)) << condition;
+        EXPECT_FALSE(indexed.isEmpty()) << condition;
+    }
+    EXPECT_EQ(column(u("SELECT Name FROM PEOPLE WHERE Name='ÉLISE' ORDER BY Id")), QStringList({u("élise"), u("ÉLISE")}));
+    EXPECT_EQ(column(u("SELECT Name FROM PEOPLE WHERE Name > 'Éric' AND Name < 'Œdipe' ORDER BY Id")),
+              QStringList({u("Erica")}));
+    EXPECT_EQ(scalar(u("PRAGMA integrity_check")), u("ok"));
+}
+
+TEST_F(JetEngineTest, DistinctAndGroupByFoldCaseAndExpressionsSortTheFrenchWay)
+{
+    addPeople(m_db);
+    EXPECT_EQ(column(u("SELECT DISTINCT Name FROM PEOPLE WHERE Name LIKE 'él%'")).size(), 1);
+    EXPECT_EQ(scalar(u("SELECT Count(*) FROM (SELECT DISTINCT [Name] FROM [PEOPLE])")), u("9"));
+    EXPECT_EQ(column(u("SELECT Count(*) FROM PEOPLE GROUP BY Name HAVING Count(*) > 1")), QStringList({u("2")}));
+    // An expression has no column to take the comparison from; the translation gives it the French one.
+    EXPECT_EQ(column(u("SELECT Name FROM PEOPLE WHERE Name LIKE 'e%' OR Name LIKE 'é%' ORDER BY Name & '', Id")),
+              QStringList({u("élise"), u("ÉLISE"), u("Eric"), u("Éric"), u("Erica")}));
+    EXPECT_EQ(column(u("SELECT Name FROM PEOPLE WHERE Id < 4 ORDER BY 'x' & Name COLLATE FRENCH DESC")),
+              QStringList({u("Zoé"), u("Erica"), u("élise")}));
+}
+
+TEST_F(JetEngineTest, LikeIgnoresCaseButNotAccents)
+{
+    addPeople(m_db);
+    struct Case {
+        const char* pattern;
+        const char* names;
+    };
+    const Case cases[] = {
+        {"él%", "élise,ÉLISE"},
+        {"É%", "élise,Éric,ÉLISE"},
+        {"E%", "Erica,Eric"},
+        {"%RIC%", "Erica,Éric,Eric"},
+        {"_ric", "Éric,Eric"},
+        {"andr_", "andre,André"},
+        {"œ%", "Œdipe"},
+        {"%", "Zoé,élise,Erica,Éric,Eric,ÉLISE,andre,André,Œdipe,Oscar"},
+    };
+    for (const Case& c : cases) {
+        const QString sql = u("SELECT Name FROM PEOPLE WHERE Name LIKE '") + u(c.pattern) + u("' ORDER BY Id");
+        EXPECT_EQ(column(sql).join(QLatin1Char(',')).toStdString(), c.names) << c.pattern;
+    }
+    EXPECT_EQ(scalar(u("SELECT '50%' LIKE '50!%' ESCAPE '!'")), u("1"));
+    EXPECT_EQ(scalar(u("SELECT '500' LIKE '50!%' ESCAPE '!'")), u("0"));
+    EXPECT_EQ(scalar(u("SELECT 'ÉLISE' NOT LIKE 'él%'")), u("0"));
+    EXPECT_EQ(scalar(u("SELECT Null LIKE 'a'")), u("NULL"));
+}
+
+TEST_F(JetEngineTest, ContractNumbersMatchWithoutCaseThroughTheirIndex)
+{
+    for (const char* number : {"n-001", "N-001", "é-1", "E-1", "N-002"})
+        m_db.execute(u("INSERT INTO CONTRACT (Id_File, Title, NoContract) VALUES (3, 'c', '") + u(number) + u("')"));
+    auto ids = [this](const char* hint) {
+        db::SqliteStatement statement = m_db.prepareNative(
+            u("SELECT Id FROM CONTRACT ") + u(hint) + u(" WHERE Id_File=3 AND NoContract='N-001' ORDER BY Id"));
+        QStringList values;
+        while (statement.step())
+            values << statement.textValue(0);
+        return values;
+    };
+    EXPECT_EQ(ids("INDEXED BY CONTRACT_NoContract"), QStringList({u("1"), u("2")}));
+    EXPECT_EQ(ids("NOT INDEXED"), QStringList({u("1"), u("2")}));
+    EXPECT_EQ(column(u("SELECT Id FROM Contract WHERE Id_File=3 AND NoContract='É-1'")), QStringList({u("3")}));
+}

@@ -100,7 +100,7 @@ bool Rewriter::isBoundary(const Piece& piece) const
         "AS",    "SELECT", "FROM",  "WHERE",    "ORDER", "GROUP",  "BY",    "HAVING", "ON",    "JOIN",
         "LEFT",  "RIGHT", "INNER",  "OUTER",    "FULL",  "CROSS",  "SET",   "VALUES", "ASC",   "DESC",
         "DISTINCT", "TOP", "UNION", "ALL",      "LIMIT", "INTO",   "ESCAPE", "UPDATE", "DELETE", "INSERT",
-        "PERCENT", "CASE", "WHEN",  "THEN",     "ELSE",  "END"};
+        "PERCENT", "CASE", "WHEN",  "THEN",     "ELSE",  "END",    "COLLATE"};
     if (piece.token < 0)
         return false;
     for (const char* symbol : symbols) {
@@ -182,15 +182,10 @@ void Rewriter::rewriteConcatenations(Pieces& list) const
                 nullFree = list[i].nullFree;
             }
         }
-        QString replaced;
-        for (qsizetype i = start; i < first; ++i)
-            replaced += list[i].text;
-        replaced += m_syntax.concatenation(operands);
-        for (qsizetype i = last; i < stop; ++i)
-            replaced += list[i].text;
-        list.remove(start, stop - start);
-        list.insert(start, {replaced, -1, false});
-        start += 1;
+        // The blanks around the operands stay pieces of their own, so that later steps can still tell them.
+        list.remove(first, last - first);
+        list.insert(first, {m_syntax.concatenation(operands), -1, false});
+        start = first + 1 + (stop - last);
     }
 }
 
@@ -226,6 +221,10 @@ void Rewriter::collateTerms(Pieces& list) const
             bool plain = true;
             int solid = 0;
             for (qsizetype k = termStart; k < last; ++k) {
+                if (isWord(list[k], "COLLATE")) { // the term names its own comparison
+                    solid = 0;
+                    break;
+                }
                 if (isSpace(list[k]))
                     continue;
                 ++solid;
