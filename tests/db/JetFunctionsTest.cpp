@@ -10,9 +10,8 @@ namespace {
 
 // A copy of the shipped empty database, opened as the program opens it.
 class JetEngineTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
+  protected:
+    void SetUp() override {
         const QString path = m_folder.file(QStringLiteral("Access/CONTRACT.MDB"));
         testsupport::copyShippedDatabase(path);
         m_db.open(path);
@@ -20,16 +19,14 @@ protected:
     void TearDown() override { app::clock::clearFixed(); }
 
     // The first column of every row, as text ("NULL" for a Null).
-    QStringList column(const QString& jetSql)
-    {
+    QStringList column(const QString& jetSql) {
         db::SqliteStatement statement = m_db.prepare(jetSql);
         QStringList values;
         while (statement.step())
             values << (statement.isNull(0) ? QStringLiteral("NULL") : statement.textValue(0));
         return values;
     }
-    QString scalar(const QString& jetSql)
-    {
+    QString scalar(const QString& jetSql) {
         const QStringList values = column(jetSql);
         return values.isEmpty() ? QStringLiteral("<no row>") : values.first();
     }
@@ -39,12 +36,13 @@ protected:
     db::SqliteConnection m_db;
 };
 
-QString u(const char* text) { return QString::fromUtf8(text); }
+QString u(const char* text) {
+    return QString::fromUtf8(text);
+}
 
 } // namespace
 
-TEST_F(JetEngineTest, JetFunctionsGiveJetsResults)
-{
+TEST_F(JetEngineTest, JetFunctionsGiveJetsResults) {
     app::clock::setFixed(QDateTime(QDate(2007, 3, 25), QTime(10, 20, 30)));
     struct Case {
         const char* expression;
@@ -160,8 +158,7 @@ TEST_F(JetEngineTest, JetFunctionsGiveJetsResults)
     }
 }
 
-TEST_F(JetEngineTest, EngineAndFunctionErrorsReachTheCallerAsAppError)
-{
+TEST_F(JetEngineTest, EngineAndFunctionErrorsReachTheCallerAsAppError) {
     struct Case {
         const char* sql;
         const char* part; // a part of the message
@@ -190,10 +187,11 @@ TEST_F(JetEngineTest, EngineAndFunctionErrorsReachTheCallerAsAppError)
 namespace {
 
 // People whose names only differ by case or accents, in a shuffled order.
-void addPeople(db::SqliteConnection& connection)
-{
-    const char* const names[] = {"Zoé", "élise", "Erica", "Éric", "Eric", "ÉLISE", "andre", "André", "Œdipe", "Oscar"};
-    db::SqliteStatement insert = connection.prepare(QStringLiteral("INSERT INTO PEOPLE (Id_File, Name) VALUES (-1, ?)"));
+void addPeople(db::SqliteConnection& connection) {
+    const char* const names[] = {"Zoé",   "élise", "Erica", "Éric",  "Eric",
+                                 "ÉLISE", "andre", "André", "Œdipe", "Oscar"};
+    db::SqliteStatement insert =
+        connection.prepare(QStringLiteral("INSERT INTO PEOPLE (Id_File, Name) VALUES (-1, ?)"));
     for (const char* name : names) {
         insert.bind(1, QString::fromUtf8(name));
         insert.run();
@@ -203,8 +201,7 @@ void addPeople(db::SqliteConnection& connection)
 
 } // namespace
 
-TEST_F(JetEngineTest, TextColumnsCompareAndSortTheFrenchWayWithOrWithoutTheirIndex)
-{
+TEST_F(JetEngineTest, TextColumnsCompareAndSortTheFrenchWayWithOrWithoutTheirIndex) {
     addPeople(m_db);
     const QStringList french = {u("andre"), u("André"), u("élise"), u("ÉLISE"), u("Eric"),
                                 u("Éric"),  u("Erica"), u("Œdipe"), u("Oscar"), u("Zoé")};
@@ -219,52 +216,54 @@ TEST_F(JetEngineTest, TextColumnsCompareAndSortTheFrenchWayWithOrWithoutTheirInd
     };
     EXPECT_EQ(native(u("SELECT Name FROM PEOPLE INDEXED BY PEOPLE_Name ORDER BY Name, Id")), french);
     EXPECT_EQ(native(u("SELECT Name FROM PEOPLE NOT INDEXED ORDER BY Name, Id")), french);
-    const char* const conditions[] = {"Name = 'élise'", "Name = 'Eric'", "Name >= 'e' AND Name < 'f'",
-                                      "Name > 'Éric'", "Name BETWEEN 'ANDRE' AND 'elise'", "Name IN ('ZOÉ', 'oscar')"};
+    const char* const conditions[] = {"Name = 'élise'",
+                                      "Name = 'Eric'",
+                                      "Name >= 'e' AND Name < 'f'",
+                                      "Name > 'Éric'",
+                                      "Name BETWEEN 'ANDRE' AND 'elise'",
+                                      "Name IN ('ZOÉ', 'oscar')"};
     for (const char* condition : conditions) {
         const QString where = u(" WHERE ") + u(condition) + u(" ORDER BY Id");
         const QStringList indexed = native(u("SELECT Name FROM PEOPLE INDEXED BY PEOPLE_Name") + where);
         EXPECT_EQ(indexed, native(u("SELECT Name FROM PEOPLE NOT INDEXED") + where)) << condition;
         EXPECT_FALSE(indexed.isEmpty()) << condition;
     }
-    EXPECT_EQ(column(u("SELECT Name FROM PEOPLE WHERE Name='ÉLISE' ORDER BY Id")), QStringList({u("élise"), u("ÉLISE")}));
+    EXPECT_EQ(column(u("SELECT Name FROM PEOPLE WHERE Name='ÉLISE' ORDER BY Id")),
+              QStringList({u("élise"), u("ÉLISE")}));
     EXPECT_EQ(column(u("SELECT Name FROM PEOPLE WHERE Name > 'Éric' AND Name < 'Œdipe' ORDER BY Id")),
               QStringList({u("Erica")}));
     EXPECT_EQ(scalar(u("PRAGMA integrity_check")), u("ok"));
 }
 
-TEST_F(JetEngineTest, DistinctAndGroupByFoldCaseAndExpressionsSortTheFrenchWay)
-{
+TEST_F(JetEngineTest, DistinctAndGroupByFoldCaseAndExpressionsSortTheFrenchWay) {
     addPeople(m_db);
     EXPECT_EQ(column(u("SELECT DISTINCT Name FROM PEOPLE WHERE Name LIKE 'él%'")).size(), 1);
     EXPECT_EQ(scalar(u("SELECT Count(*) FROM (SELECT DISTINCT [Name] FROM [PEOPLE])")), u("9"));
-    EXPECT_EQ(column(u("SELECT Count(*) FROM PEOPLE GROUP BY Name HAVING Count(*) > 1")), QStringList({u("2")}));
+    EXPECT_EQ(column(u("SELECT Count(*) FROM PEOPLE GROUP BY Name HAVING Count(*) > 1")),
+              QStringList({u("2")}));
     // An expression has no column to take the comparison from; the translation gives it the French one.
-    EXPECT_EQ(column(u("SELECT Name FROM PEOPLE WHERE Name LIKE 'e%' OR Name LIKE 'é%' ORDER BY Name & '', Id")),
-              QStringList({u("élise"), u("ÉLISE"), u("Eric"), u("Éric"), u("Erica")}));
+    EXPECT_EQ(
+        column(u("SELECT Name FROM PEOPLE WHERE Name LIKE 'e%' OR Name LIKE 'é%' ORDER BY Name & '', Id")),
+        QStringList({u("élise"), u("ÉLISE"), u("Eric"), u("Éric"), u("Erica")}));
     EXPECT_EQ(column(u("SELECT Name FROM PEOPLE WHERE Id < 4 ORDER BY 'x' & Name COLLATE FRENCH DESC")),
               QStringList({u("Zoé"), u("Erica"), u("élise")}));
 }
 
-TEST_F(JetEngineTest, LikeIgnoresCaseButNotAccents)
-{
+TEST_F(JetEngineTest, LikeIgnoresCaseButNotAccents) {
     addPeople(m_db);
     struct Case {
         const char* pattern;
         const char* names;
     };
     const Case cases[] = {
-        {"él%", "élise,ÉLISE"},
-        {"É%", "élise,Éric,ÉLISE"},
-        {"E%", "Erica,Eric"},
-        {"%RIC%", "Erica,Éric,Eric"},
-        {"_ric", "Éric,Eric"},
-        {"andr_", "andre,André"},
-        {"œ%", "Œdipe"},
-        {"%", "Zoé,élise,Erica,Éric,Eric,ÉLISE,andre,André,Œdipe,Oscar"},
+        {"él%", "élise,ÉLISE"}, {"É%", "élise,Éric,ÉLISE"},
+        {"E%", "Erica,Eric"},   {"%RIC%", "Erica,Éric,Eric"},
+        {"_ric", "Éric,Eric"},  {"andr_", "andre,André"},
+        {"œ%", "Œdipe"},        {"%", "Zoé,élise,Erica,Éric,Eric,ÉLISE,andre,André,Œdipe,Oscar"},
     };
     for (const Case& c : cases) {
-        const QString sql = u("SELECT Name FROM PEOPLE WHERE Name LIKE '") + u(c.pattern) + u("' ORDER BY Id");
+        const QString sql =
+            u("SELECT Name FROM PEOPLE WHERE Name LIKE '") + u(c.pattern) + u("' ORDER BY Id");
         EXPECT_EQ(column(sql).join(QLatin1Char(',')).toStdString(), c.names) << c.pattern;
     }
     EXPECT_EQ(scalar(u("SELECT '50%' LIKE '50!%' ESCAPE '!'")), u("1"));
@@ -273,13 +272,14 @@ TEST_F(JetEngineTest, LikeIgnoresCaseButNotAccents)
     EXPECT_EQ(scalar(u("SELECT Null LIKE 'a'")), u("NULL"));
 }
 
-TEST_F(JetEngineTest, ContractNumbersMatchWithoutCaseThroughTheirIndex)
-{
+TEST_F(JetEngineTest, ContractNumbersMatchWithoutCaseThroughTheirIndex) {
     for (const char* number : {"n-001", "N-001", "é-1", "E-1", "N-002"})
-        m_db.execute(u("INSERT INTO CONTRACT (Id_File, Title, NoContract) VALUES (3, 'c', '") + u(number) + u("')"));
+        m_db.execute(u("INSERT INTO CONTRACT (Id_File, Title, NoContract) VALUES (3, 'c', '") + u(number) +
+                     u("')"));
     auto ids = [this](const char* hint) {
-        db::SqliteStatement statement = m_db.prepareNative(
-            u("SELECT Id FROM CONTRACT ") + u(hint) + u(" WHERE Id_File=3 AND NoContract='N-001' ORDER BY Id"));
+        db::SqliteStatement statement =
+            m_db.prepareNative(u("SELECT Id FROM CONTRACT ") + u(hint) +
+                               u(" WHERE Id_File=3 AND NoContract='N-001' ORDER BY Id"));
         QStringList values;
         while (statement.step())
             values << statement.textValue(0);
@@ -287,5 +287,6 @@ TEST_F(JetEngineTest, ContractNumbersMatchWithoutCaseThroughTheirIndex)
     };
     EXPECT_EQ(ids("INDEXED BY CONTRACT_NoContract"), QStringList({u("1"), u("2")}));
     EXPECT_EQ(ids("NOT INDEXED"), QStringList({u("1"), u("2")}));
-    EXPECT_EQ(column(u("SELECT Id FROM Contract WHERE Id_File=3 AND NoContract='É-1'")), QStringList({u("3")}));
+    EXPECT_EQ(column(u("SELECT Id FROM Contract WHERE Id_File=3 AND NoContract='É-1'")),
+              QStringList({u("3")}));
 }

@@ -9,21 +9,21 @@ namespace db::jet {
 namespace {
 
 class DdlReader {
-public:
+  public:
     DdlReader(const Tokens& tokens, const EngineSyntax& syntax) : m_tokens(tokens), m_syntax(syntax) {}
 
     QString translate();
 
-private:
+  private:
     qsizetype next(qsizetype i) const { return nextSolid(m_tokens, i + 1); }
-    bool isWord(qsizetype i, const char* word) const { return i < m_tokens.size() && m_tokens[i].isWord(word); }
-    bool isSymbol(qsizetype i, const char* symbol) const
-    {
+    bool isWord(qsizetype i, const char* word) const {
+        return i < m_tokens.size() && m_tokens[i].isWord(word);
+    }
+    bool isSymbol(qsizetype i, const char* symbol) const {
         return i < m_tokens.size() && m_tokens[i].isSymbol(symbol);
     }
     bool isName(qsizetype i) const { return i < m_tokens.size() && m_tokens[i].isName(); }
-    QString nameText(qsizetype i) const
-    {
+    QString nameText(qsizetype i) const {
         const Token& token = m_tokens[i];
         return token.kind == TokenKind::Identifier ? m_syntax.quoteName(token.value) : token.text;
     }
@@ -40,8 +40,7 @@ private:
     const EngineSyntax& m_syntax;
 };
 
-QString DdlReader::translate()
-{
+QString DdlReader::translate() {
     qsizetype i = nextSolid(m_tokens, 0);
     if (isWord(i, "CREATE")) {
         i = next(i);
@@ -75,8 +74,7 @@ QString DdlReader::translate()
 }
 
 // The comma-separated parts of a parenthesised list, as [begin, end) ranges.
-QList<std::pair<qsizetype, qsizetype>> DdlReader::elements(qsizetype open, qsizetype close) const
-{
+QList<std::pair<qsizetype, qsizetype>> DdlReader::elements(qsizetype open, qsizetype close) const {
     QList<std::pair<qsizetype, qsizetype>> list;
     int depth = 0;
     qsizetype start = open + 1;
@@ -95,8 +93,7 @@ QList<std::pair<qsizetype, qsizetype>> DdlReader::elements(qsizetype open, qsize
 }
 
 // name TYPE[(size)] [constraints...]
-QString DdlReader::column(qsizetype begin, qsizetype end, QString* autoColumn) const
-{
+QString DdlReader::column(qsizetype begin, qsizetype end, QString* autoColumn) const {
     const qsizetype name = nextSolid(m_tokens, begin, end);
     qsizetype i = nextSolid(m_tokens, name + 1, end);
     if (i >= end || m_tokens[i].kind != TokenKind::Word)
@@ -144,11 +141,11 @@ QString DdlReader::column(qsizetype begin, qsizetype end, QString* autoColumn) c
         constraints.append(m_tokens[k]);
     }
     const QString tail = rest(constraints);
-    return nameText(name) + QLatin1Char(' ') + declared + (tail.isEmpty() ? QString() : QLatin1Char(' ') + tail);
+    return nameText(name) + QLatin1Char(' ') + declared +
+           (tail.isEmpty() ? QString() : QLatin1Char(' ') + tail);
 }
 
-QString DdlReader::createTable(qsizetype i)
-{
+QString DdlReader::createTable(qsizetype i) {
     if (!isName(i))
         return {};
     const QString table = nameText(i);
@@ -189,8 +186,7 @@ QString DdlReader::createTable(qsizetype i)
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns.join(QStringLiteral(", ")));
 }
 
-QString DdlReader::createIndex(qsizetype i, bool unique)
-{
+QString DdlReader::createIndex(qsizetype i, bool unique) {
     const qsizetype on = next(i);
     if (!isName(i) || !isWord(on, "ON") || !isName(next(on)))
         return {};
@@ -210,8 +206,7 @@ QString DdlReader::createIndex(qsizetype i, bool unique)
              rest(open, std::min(close + 1, m_tokens.size())));
 }
 
-QString DdlReader::alterTable(qsizetype i)
-{
+QString DdlReader::alterTable(qsizetype i) {
     if (!isName(i))
         return {};
     const QString table = nameText(i);
@@ -219,19 +214,24 @@ QString DdlReader::alterTable(qsizetype i)
     qsizetype target = next(action);
     if (isWord(target, "COLUMN"))
         target = next(target);
-    if (isWord(action, "ADD") && !isWord(target, "CONSTRAINT") && !isWord(target, "PRIMARY") && isName(target))
-        return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2").arg(table, column(target, m_tokens.size(), nullptr));
+    if (isWord(action, "ADD") && !isWord(target, "CONSTRAINT") && !isWord(target, "PRIMARY") &&
+        isName(target))
+        return QStringLiteral("ALTER TABLE %1 ADD COLUMN %2")
+            .arg(table, column(target, m_tokens.size(), nullptr));
     if (isWord(action, "DROP") && !isWord(target, "CONSTRAINT") && isName(target))
         return QStringLiteral("ALTER TABLE %1 DROP COLUMN %2").arg(table, nameText(target));
     if (isWord(action, "ALTER"))
-        throw app::AppError(QStringLiteral("La modification du type d'une colonne (ALTER COLUMN) n'est pas prise en "
-                                           "charge par la base de données.\r%1")
-                                .arg(rest(0, m_tokens.size())));
+        throw app::AppError(
+            QStringLiteral("La modification du type d'une colonne (ALTER COLUMN) n'est pas prise en "
+                           "charge par la base de données.\r%1")
+                .arg(rest(0, m_tokens.size())));
     return {};
 }
 
 } // namespace
 
-QString translateDdl(const Tokens& tokens, const EngineSyntax& syntax) { return DdlReader(tokens, syntax).translate(); }
+QString translateDdl(const Tokens& tokens, const EngineSyntax& syntax) {
+    return DdlReader(tokens, syntax).translate();
+}
 
 } // namespace db::jet

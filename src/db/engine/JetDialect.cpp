@@ -8,8 +8,7 @@ namespace db::jet {
 
 namespace {
 
-QString textOf(const Tokens& tokens, qsizetype begin, qsizetype end)
-{
+QString textOf(const Tokens& tokens, qsizetype begin, qsizetype end) {
     QString text;
     for (qsizetype i = begin; i < end; ++i)
         text += tokens[i].text;
@@ -17,8 +16,8 @@ QString textOf(const Tokens& tokens, qsizetype begin, qsizetype end)
 }
 
 // Index of the first word at parenthesis depth 0 in [begin, end) matching one of the words, or end.
-qsizetype findTopLevel(const Tokens& tokens, qsizetype begin, qsizetype end, std::initializer_list<const char*> words)
-{
+qsizetype findTopLevel(const Tokens& tokens, qsizetype begin, qsizetype end,
+                       std::initializer_list<const char*> words) {
     int depth = 0;
     for (qsizetype i = begin; i < end; ++i) {
         if (tokens[i].isSymbol("("))
@@ -36,8 +35,7 @@ qsizetype findTopLevel(const Tokens& tokens, qsizetype begin, qsizetype end, std
 }
 
 // Jet's "DELETE * FROM t" and "DELETE t.* FROM t" name what they delete; the engine takes "DELETE FROM t".
-Tokens withoutDeleteTarget(const Tokens& tokens, qsizetype deleteWord)
-{
+Tokens withoutDeleteTarget(const Tokens& tokens, qsizetype deleteWord) {
     const qsizetype from = findTopLevel(tokens, deleteWord + 1, tokens.size(), {"FROM"});
     if (from == tokens.size() || nextSolid(tokens, deleteWord + 1) == from)
         return tokens;
@@ -48,8 +46,7 @@ Tokens withoutDeleteTarget(const Tokens& tokens, qsizetype deleteWord)
 }
 
 // Jet's make-table query "SELECT ... INTO t FROM ..." becomes "CREATE TABLE t AS SELECT ... FROM ...".
-QString makeTable(const Tokens& tokens, qsizetype selectWord, const EngineSyntax& syntax)
-{
+QString makeTable(const Tokens& tokens, qsizetype selectWord, const EngineSyntax& syntax) {
     const qsizetype into = findTopLevel(tokens, selectWord, tokens.size(), {"INTO", "FROM"});
     if (into == tokens.size() || !tokens[into].isWord("INTO"))
         return {};
@@ -58,14 +55,13 @@ QString makeTable(const Tokens& tokens, qsizetype selectWord, const EngineSyntax
         return {};
     Tokens rest = tokens.mid(0, into);
     rest.append(tokens.mid(nextSolid(tokens, name + 1)));
-    const QString table = tokens[name].kind == TokenKind::Identifier ? syntax.quoteName(tokens[name].value)
-                                                                      : tokens[name].text;
+    const QString table =
+        tokens[name].kind == TokenKind::Identifier ? syntax.quoteName(tokens[name].value) : tokens[name].text;
     return QStringLiteral("CREATE TABLE ") + table + QStringLiteral(" AS ") +
            Rewriter(rest, syntax).rewrite(selectWord, rest.size());
 }
 
-QString translate(const QString& jetSql, const EngineSyntax& syntax)
-{
+QString translate(const QString& jetSql, const EngineSyntax& syntax) {
     Tokens tokens = tokenize(jetSql);
     const qsizetype first = nextSolid(tokens, 0);
     if (first == tokens.size())
@@ -87,14 +83,17 @@ QString translate(const QString& jetSql, const EngineSyntax& syntax)
     return Rewriter(tokens, syntax).rewriteAll();
 }
 
-bool isName(const Tokens& tokens, qsizetype i) { return i < tokens.size() && tokens[i].isName(); }
+bool isName(const Tokens& tokens, qsizetype i) {
+    return i < tokens.size() && tokens[i].isName();
+}
 
 } // namespace
 
-QString translate(const QString& jetSql) { return translate(jetSql, sqliteSyntax()); }
+QString translate(const QString& jetSql) {
+    return translate(jetSql, sqliteSyntax());
+}
 
-SelectShape analyseSelect(const QString& jetSql)
-{
+SelectShape analyseSelect(const QString& jetSql) {
     SelectShape shape;
     try {
         const Tokens tokens = tokenize(jetSql);
@@ -164,7 +163,8 @@ SelectShape analyseSelect(const QString& jetSql)
             i = next(i);
         } else if (isName(tokens, i)) {
             bool keyword = false;
-            for (const char* word : {"WHERE", "ORDER", "GROUP", "HAVING", "UNION", "LEFT", "RIGHT", "INNER", "JOIN"})
+            for (const char* word :
+                 {"WHERE", "ORDER", "GROUP", "HAVING", "UNION", "LEFT", "RIGHT", "INNER", "JOIN"})
                 keyword = keyword || tokens[i].isWord(word);
             if (!keyword)
                 i = next(i);

@@ -22,8 +22,8 @@ struct SelectShape {
     QString table;            // unbracketed table name as written
     bool star = false;
     QList<SelectColumn> columns; // unbracketed, qualifiers dropped ("[CONTRACT].[Title]" -> Title)
-    QString where;               // the WHERE condition translated to engine SQL, without the keyword; may be empty
-    QString orderBy;             // the ORDER BY terms translated to engine SQL, without the keyword; may be empty
+    QString where;   // the WHERE condition translated to engine SQL, without the keyword; may be empty
+    QString orderBy; // the ORDER BY terms translated to engine SQL, without the keyword; may be empty
 };
 
 // Never throws for a statement that is not a SELECT (singleTable false); throws like translate() on a

@@ -9,36 +9,34 @@ namespace db::jetfn {
 
 namespace {
 
-const QStringList& monthNames()
-{
-    static const QStringList names = QStringLiteral("janvier février mars avril mai juin juillet août septembre "
-                                                    "octobre novembre décembre")
-                                         .split(QLatin1Char(' '));
-    return names;
-}
-
-const QStringList& monthAbbreviations()
-{
+const QStringList& monthNames() {
     static const QStringList names =
-        QStringLiteral("janv. févr. mars avr. mai juin juil. août sept. oct. nov. déc.").split(QLatin1Char(' '));
+        QStringLiteral("janvier février mars avril mai juin juillet août septembre "
+                       "octobre novembre décembre")
+            .split(QLatin1Char(' '));
     return names;
 }
 
-const QStringList& dayNames()
-{
+const QStringList& monthAbbreviations() {
+    static const QStringList names =
+        QStringLiteral("janv. févr. mars avr. mai juin juil. août sept. oct. nov. déc.")
+            .split(QLatin1Char(' '));
+    return names;
+}
+
+const QStringList& dayNames() {
     static const QStringList names =
         QStringLiteral("dimanche lundi mardi mercredi jeudi vendredi samedi").split(QLatin1Char(' '));
     return names;
 }
 
-const QStringList& dayAbbreviations()
-{
-    static const QStringList names = QStringLiteral("dim. lun. mar. mer. jeu. ven. sam.").split(QLatin1Char(' '));
+const QStringList& dayAbbreviations() {
+    static const QStringList names =
+        QStringLiteral("dim. lun. mar. mer. jeu. ven. sam.").split(QLatin1Char(' '));
     return names;
 }
 
-QString numberText(double value)
-{
+QString numberText(double value) {
     if (std::fabs(value) < 1e15 && value == std::floor(value))
         return QString::number(static_cast<qint64>(value));
     QString text = QString::number(value, 'g', 15);
@@ -46,14 +44,12 @@ QString numberText(double value)
     return text;
 }
 
-bool isIsoDate(const QString& text)
-{
+bool isIsoDate(const QString& text) {
     static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}( \\d{2}:\\d{2}:\\d{2})?$"));
     return iso.match(text).hasMatch();
 }
 
-QString formatDate(const QDateTime& moment, const QString& pattern)
-{
+QString formatDate(const QDateTime& moment, const QString& pattern) {
     const QDate date = moment.date();
     const QTime time = moment.time();
     const qsizetype n = pattern.size();
@@ -69,7 +65,8 @@ QString formatDate(const QDateTime& moment, const QString& pattern)
     for (qsizetype i = 0; i < n;) {
         const QChar c = pattern[i].toLower();
         if (pattern.mid(i, 5).compare(QLatin1String("AM/PM"), Qt::CaseInsensitive) == 0) {
-            out += time.hour() < 12 ? pattern.mid(i, 2) : (pattern[i].isUpper() ? QStringLiteral("PM") : QStringLiteral("pm"));
+            out += time.hour() < 12 ? pattern.mid(i, 2)
+                                    : (pattern[i].isUpper() ? QStringLiteral("PM") : QStringLiteral("pm"));
             i += 5;
             continue;
         }
@@ -131,8 +128,7 @@ QString formatDate(const QDateTime& moment, const QString& pattern)
 }
 
 // One section of a number format: literal text around a digit pattern such as "#,##0.00".
-QString formatNumber(double value, QString pattern)
-{
+QString formatNumber(double value, QString pattern) {
     const qsizetype first = pattern.indexOf(QRegularExpression(QStringLiteral("[0#.,]")));
     if (first < 0)
         return pattern;
@@ -173,13 +169,18 @@ QString formatNumber(double value, QString pattern)
            suffix.remove(QLatin1Char('"'));
 }
 
-QString namedFormat(const QString& name)
-{
-    static const std::pair<const char*, const char*> names[] = {
-        {"short date", "dd/mm/yyyy"},   {"medium date", "dd-mmm-yy"}, {"long date", "dddd d mmmm yyyy"},
-        {"long time", "hh:nn:ss"},      {"medium time", "hh:nn"},      {"short time", "hh:nn"},
-        {"fixed", "0.00"},              {"standard", "#,##0.00"},      {"percent", "0.00%"},
-        {"currency", "#,##0.00 €"},     {"general number", ""}};
+QString namedFormat(const QString& name) {
+    static const std::pair<const char*, const char*> names[] = {{"short date", "dd/mm/yyyy"},
+                                                                {"medium date", "dd-mmm-yy"},
+                                                                {"long date", "dddd d mmmm yyyy"},
+                                                                {"long time", "hh:nn:ss"},
+                                                                {"medium time", "hh:nn"},
+                                                                {"short time", "hh:nn"},
+                                                                {"fixed", "0.00"},
+                                                                {"standard", "#,##0.00"},
+                                                                {"percent", "0.00%"},
+                                                                {"currency", "#,##0.00 €"},
+                                                                {"general number", ""}};
     for (const auto& [jet, pattern] : names) {
         if (name.compare(QLatin1String(jet), Qt::CaseInsensitive) == 0)
             return QString::fromUtf8(pattern);
@@ -187,8 +188,7 @@ QString namedFormat(const QString& name)
     return name;
 }
 
-bool isDatePattern(const QString& pattern)
-{
+bool isDatePattern(const QString& pattern) {
     static const QRegularExpression dateCodes(QStringLiteral("[dmyhnsqDMYHNSQ]"));
     QString bare = pattern;
     bare.remove(QRegularExpression(QStringLiteral("\"[^\"]*\"|\\\\.")));
@@ -197,8 +197,7 @@ bool isDatePattern(const QString& pattern)
 
 } // namespace
 
-QString displayText(sqlite3_value* value)
-{
+QString displayText(sqlite3_value* value) {
     switch (sqlite3_value_type(value)) {
     case SQLITE_NULL:
         return {};
@@ -215,8 +214,7 @@ QString displayText(sqlite3_value* value)
     }
 }
 
-QString format(sqlite3_value* value, const QString& requested)
-{
+QString format(sqlite3_value* value, const QString& requested) {
     if (isNull(value))
         return {};
     const QString pattern = namedFormat(requested);

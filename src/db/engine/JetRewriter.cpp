@@ -5,8 +5,7 @@
 
 namespace db::jet {
 
-qsizetype Rewriter::closing(qsizetype open, qsizetype end) const
-{
+qsizetype Rewriter::closing(qsizetype open, qsizetype end) const {
     int depth = 0;
     for (qsizetype i = open; i < end; ++i) {
         if (m_tokens[i].isSymbol("("))
@@ -17,19 +16,16 @@ qsizetype Rewriter::closing(qsizetype open, qsizetype end) const
     return end;
 }
 
-bool Rewriter::isWord(const Piece& piece, const char* word) const
-{
+bool Rewriter::isWord(const Piece& piece, const char* word) const {
     return piece.token >= 0 && m_tokens[piece.token].kind == TokenKind::Word &&
            piece.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
 }
 
-bool Rewriter::isSymbol(const Piece& piece, const char* symbol) const
-{
+bool Rewriter::isSymbol(const Piece& piece, const char* symbol) const {
     return piece.token >= 0 && m_tokens[piece.token].isSymbol(symbol);
 }
 
-QString Rewriter::wordText(qsizetype index, qsizetype end, const Pieces& before) const
-{
+QString Rewriter::wordText(qsizetype index, qsizetype end, const Pieces& before) const {
     const Token& token = m_tokens[index];
     const qsizetype next = nextSolid(m_tokens, index + 1, end);
     const bool call = next < end && m_tokens[next].isSymbol("(");
@@ -43,8 +39,8 @@ QString Rewriter::wordText(qsizetype index, qsizetype end, const Pieces& before)
     qsizetype previous = before.size() - 1;
     while (previous >= 0 && before[previous].token >= 0 && m_tokens[before[previous].token].isSpace())
         --previous;
-    const bool qualified = (previous >= 0 && isSymbol(before[previous], ".")) ||
-                           (next < end && m_tokens[next].isSymbol("."));
+    const bool qualified =
+        (previous >= 0 && isSymbol(before[previous], ".")) || (next < end && m_tokens[next].isSymbol("."));
     if (!qualified && (token.isWord("TRUE") || token.isWord("FALSE")))
         return m_syntax.boolLiteral(token.isWord("TRUE"));
     if (token.isWord("DISTINCTROW"))
@@ -54,8 +50,7 @@ QString Rewriter::wordText(qsizetype index, qsizetype end, const Pieces& before)
     return token.text;
 }
 
-Rewriter::Pieces Rewriter::pieces(qsizetype begin, qsizetype end) const
-{
+Rewriter::Pieces Rewriter::pieces(qsizetype begin, qsizetype end) const {
     Pieces list;
     for (qsizetype i = begin; i < end; ++i) {
         const Token& token = m_tokens[i];
@@ -92,15 +87,14 @@ Rewriter::Pieces Rewriter::pieces(qsizetype begin, qsizetype end) const
     return list;
 }
 
-bool Rewriter::isBoundary(const Piece& piece) const
-{
+bool Rewriter::isBoundary(const Piece& piece) const {
     static const char* const symbols[] = {",", "=", "<>", "<", ">", "<=", ">=", "!=", "==", ";"};
     static const char* const words[] = {
-        "AND",   "OR",    "NOT",    "XOR",      "EQV",   "IMP",    "LIKE",  "IS",     "IN",    "BETWEEN",
-        "AS",    "SELECT", "FROM",  "WHERE",    "ORDER", "GROUP",  "BY",    "HAVING", "ON",    "JOIN",
-        "LEFT",  "RIGHT", "INNER",  "OUTER",    "FULL",  "CROSS",  "SET",   "VALUES", "ASC",   "DESC",
-        "DISTINCT", "TOP", "UNION", "ALL",      "LIMIT", "INTO",   "ESCAPE", "UPDATE", "DELETE", "INSERT",
-        "PERCENT", "CASE", "WHEN",  "THEN",     "ELSE",  "END",    "COLLATE"};
+        "AND",      "OR",     "NOT",   "XOR",   "EQV",   "IMP",   "LIKE",   "IS",     "IN",     "BETWEEN",
+        "AS",       "SELECT", "FROM",  "WHERE", "ORDER", "GROUP", "BY",     "HAVING", "ON",     "JOIN",
+        "LEFT",     "RIGHT",  "INNER", "OUTER", "FULL",  "CROSS", "SET",    "VALUES", "ASC",    "DESC",
+        "DISTINCT", "TOP",    "UNION", "ALL",   "LIMIT", "INTO",  "ESCAPE", "UPDATE", "DELETE", "INSERT",
+        "PERCENT",  "CASE",   "WHEN",  "THEN",  "ELSE",  "END",   "COLLATE"};
     if (piece.token < 0)
         return false;
     for (const char* symbol : symbols) {
@@ -114,8 +108,7 @@ bool Rewriter::isBoundary(const Piece& piece) const
     return false;
 }
 
-QString Rewriter::takeTop(Pieces& list) const
-{
+QString Rewriter::takeTop(Pieces& list) const {
     auto solid = [&](qsizetype from) {
         while (from < list.size() && list[from].token >= 0 && m_tokens[list[from].token].isSpace())
             ++from;
@@ -130,7 +123,8 @@ QString Rewriter::takeTop(Pieces& list) const
     if (i >= list.size() || !isWord(list[i], "TOP"))
         return {};
     const qsizetype number = solid(i + 1);
-    if (number >= list.size() || list[number].token < 0 || m_tokens[list[number].token].kind != TokenKind::Number)
+    if (number >= list.size() || list[number].token < 0 ||
+        m_tokens[list[number].token].kind != TokenKind::Number)
         return {};
     qsizetype after = solid(number + 1);
     if (after < list.size() && isWord(list[after], "PERCENT"))
@@ -140,8 +134,7 @@ QString Rewriter::takeTop(Pieces& list) const
     return count;
 }
 
-void Rewriter::rewriteConcatenations(Pieces& list) const
-{
+void Rewriter::rewriteConcatenations(Pieces& list) const {
     auto isSpace = [&](const Piece& piece) { return piece.token >= 0 && m_tokens[piece.token].isSpace(); };
     qsizetype start = 0;
     while (start < list.size()) {
@@ -189,8 +182,7 @@ void Rewriter::rewriteConcatenations(Pieces& list) const
     }
 }
 
-void Rewriter::collateTerms(Pieces& list) const
-{
+void Rewriter::collateTerms(Pieces& list) const {
     auto isSpace = [&](const Piece& piece) { return piece.token >= 0 && m_tokens[piece.token].isSpace(); };
     auto isStop = [&](const Piece& piece) {
         return isWord(piece, "HAVING") || isWord(piece, "ORDER") || isWord(piece, "GROUP") ||
@@ -246,8 +238,7 @@ void Rewriter::collateTerms(Pieces& list) const
     }
 }
 
-QString Rewriter::rewrite(qsizetype begin, qsizetype end) const
-{
+QString Rewriter::rewrite(qsizetype begin, qsizetype end) const {
     Pieces list = pieces(begin, end);
     const QString limit = takeTop(list);
     rewriteConcatenations(list);

@@ -9,7 +9,7 @@ class EngineSyntax;
 // Rewrites the expressions and clauses of a Jet statement (names, literals, functions, &, TOP n) into
 // the engine's forms; the statement's own words and spacing stay as written.
 class Rewriter {
-public:
+  public:
     Rewriter(const Tokens& tokens, const EngineSyntax& syntax) : m_tokens(tokens), m_syntax(syntax) {}
 
     // Rewrites tokens [begin, end).
@@ -19,10 +19,10 @@ public:
     // The index of the ")" that closes the "(" at open, or end when it is not closed before end.
     qsizetype closing(qsizetype open, qsizetype end) const;
 
-private:
+  private:
     struct Piece {
         QString text;
-        qsizetype token = -1; // the source token; -1 for a parenthesised group
+        qsizetype token = -1;  // the source token; -1 for a parenthesised group
         bool nullFree = false; // a literal, which & need not guard against Null
     };
     using Pieces = QList<Piece>;

@@ -8,7 +8,7 @@
 namespace db::jet {
 
 class EngineSyntax {
-public:
+  public:
     virtual ~EngineSyntax() = default;
 
     virtual QString quoteName(const QString& name) const = 0;

@@ -10,17 +10,19 @@ namespace db::jet {
 
 namespace {
 
-[[noreturn]] void unreadable(const QString& what, const QString& sql)
-{
+[[noreturn]] void unreadable(const QString& what, const QString& sql) {
     throw app::AppError(QStringLiteral("La requête ne peut pas être lue : %1.\r%2").arg(what, sql));
 }
 
-bool isWordStart(QChar c) { return c.isLetter() || c == QLatin1Char('_'); }
-bool isWordPart(QChar c) { return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$'); }
+bool isWordStart(QChar c) {
+    return c.isLetter() || c == QLatin1Char('_');
+}
+bool isWordPart(QChar c) {
+    return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$');
+}
 
 // Two-digit years as Jet reads them: 00 to 29 in this century, 30 to 99 in the last.
-int fullYear(int year, int digits)
-{
+int fullYear(int year, int digits) {
     if (digits > 2)
         return year;
     return year < 30 ? 2000 + year : 1900 + year;
@@ -28,8 +30,7 @@ int fullYear(int year, int digits)
 
 } // namespace
 
-QString jetDateToIso(const QString& inside)
-{
+QString jetDateToIso(const QString& inside) {
     static const QRegularExpression pattern(QStringLiteral(
         "^\\s*(?:(?:(\\d{1,2})[/-](\\d{1,2})[/-](\\d{2}|\\d{4})|(\\d{4})-(\\d{1,2})-(\\d{1,2})))?\\s*"
         "(?:(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?\\s*([AaPp][Mm])?)?\\s*$"));
@@ -62,8 +63,7 @@ QString jetDateToIso(const QString& inside)
     return iso + QLatin1Char(' ') + time.toString(QStringLiteral("hh:mm:ss"));
 }
 
-qsizetype nextSolid(const Tokens& tokens, qsizetype from, qsizetype end)
-{
+qsizetype nextSolid(const Tokens& tokens, qsizetype from, qsizetype end) {
     if (end < 0)
         end = tokens.size();
     while (from < end && tokens[from].isSpace())
@@ -71,8 +71,7 @@ qsizetype nextSolid(const Tokens& tokens, qsizetype from, qsizetype end)
     return from;
 }
 
-Tokens tokenize(const QString& sql)
-{
+Tokens tokenize(const QString& sql) {
     Tokens tokens;
     const qsizetype n = sql.size();
     qsizetype i = 0;
@@ -121,7 +120,8 @@ Tokens tokenize(const QString& sql)
             i = end + 1;
             const QString iso = jetDateToIso(sql.mid(start + 1, end - start - 1));
             if (iso.isEmpty())
-                unreadable(QStringLiteral("la date « %1 » est incorrecte").arg(sql.mid(start, i - start)), sql);
+                unreadable(QStringLiteral("la date « %1 » est incorrecte").arg(sql.mid(start, i - start)),
+                           sql);
             add(TokenKind::Date, start, iso);
         } else if (c.isDigit() || (c == QLatin1Char('.') && i + 1 < n && sql[i + 1].isDigit())) {
             while (i < n && sql[i].isDigit())
