@@ -6,12 +6,14 @@
 
 namespace {
 
-int sign(int value) {
+int sign(int value)
+{
     return value < 0 ? -1 : (value > 0 ? 1 : 0);
 }
 
 // The UTF-8 and UTF-16 forms must agree, whatever the order of the arguments.
-int compareBoth(const QString& a, const QString& b) {
+int compareBoth(const QString& a, const QString& b)
+{
     const QByteArray x = a.toUtf8(), y = b.toUtf8();
     const int utf8 = sign(db::french::compare(x.constData(), x.size(), y.constData(), y.size()));
     const int reverse = sign(db::french::compare(y.constData(), y.size(), x.constData(), x.size()));
@@ -22,7 +24,8 @@ int compareBoth(const QString& a, const QString& b) {
 
 } // namespace
 
-TEST(FrenchCompare, IgnoresCaseAndBreaksTiesOnAccents) {
+TEST(FrenchCompare, IgnoresCaseAndBreaksTiesOnAccents)
+{
     struct Case {
         const char* a;
         const char* b;
@@ -68,7 +71,8 @@ TEST(FrenchCompare, IgnoresCaseAndBreaksTiesOnAccents) {
             << c.a << " / " << c.b;
 }
 
-TEST(FrenchCompare, SortsAFrenchListAsAReaderExpects) {
+TEST(FrenchCompare, SortsAFrenchListAsAReaderExpects)
+{
     QStringList names = {QStringLiteral("Zoé"),    QStringLiteral("élise"),  QStringLiteral("Erica"),
                          QStringLiteral("Éric"),   QStringLiteral("Eric"),   QStringLiteral("ÉLISE"),
                          QStringLiteral("André"),  QStringLiteral("andre"),  QStringLiteral("Œdipe"),
@@ -84,7 +88,8 @@ TEST(FrenchCompare, SortsAFrenchListAsAReaderExpects) {
     EXPECT_EQ(names, expected);
 }
 
-TEST(FrenchCompare, OrdersBytesThatAreNotUtf8Consistently) {
+TEST(FrenchCompare, OrdersBytesThatAreNotUtf8Consistently)
+{
     const QByteArray bad1("caf\xe9", 4), bad2("caf\xe8", 4), good = QStringLiteral("café").toUtf8();
     using db::french::compare;
     EXPECT_EQ(compare(bad1.constData(), bad1.size(), bad1.constData(), bad1.size()), 0);
@@ -97,7 +102,8 @@ TEST(FrenchCompare, OrdersBytesThatAreNotUtf8Consistently) {
     EXPECT_NE(compare(cut.constData(), cut.size(), good.constData(), good.size()), 0);
 }
 
-TEST(FrenchLike, MatchesWithoutCaseButWithAccents) {
+TEST(FrenchLike, MatchesWithoutCaseButWithAccents)
+{
     struct Case {
         const char* text;
         const char* pattern;
@@ -144,6 +150,7 @@ TEST(FrenchLike, MatchesWithoutCaseButWithAccents) {
     }
 }
 
-TEST(FrenchCompare, FoldedKeyIsTheFirstLevel) {
+TEST(FrenchCompare, FoldedKeyIsTheFirstLevel)
+{
     EXPECT_EQ(db::french::foldedKey(QStringLiteral("Œuvre Ça ÉTÉ ß")), QStringLiteral("oeuvre ca ete ss"));
 }

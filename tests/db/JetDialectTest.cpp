@@ -12,7 +12,8 @@ using db::jet::translate;
 
 namespace {
 
-QString columnsText(const SelectShape& shape) {
+QString columnsText(const SelectShape& shape)
+{
     QStringList parts;
     for (const db::jet::SelectColumn& column : shape.columns)
         parts << (column.alias.isEmpty() ? column.column : column.column + QLatin1Char('>') + column.alias);
@@ -21,7 +22,8 @@ QString columnsText(const SelectShape& shape) {
 
 } // namespace
 
-TEST(AnalyseSelect, ReadsTheDatasetsSingleTableSelects) {
+TEST(AnalyseSelect, ReadsTheDatasetsSingleTableSelects)
+{
     struct Case {
         const char* sql;
         const char* table;
@@ -60,7 +62,8 @@ TEST(AnalyseSelect, ReadsTheDatasetsSingleTableSelects) {
     }
 }
 
-TEST(AnalyseSelect, RefusesWhatIsNotAPlainSingleTableSelect) {
+TEST(AnalyseSelect, RefusesWhatIsNotAPlainSingleTableSelect)
+{
     const char* const texts[] = {
         "SELECT DISTINCT Title FROM CONTRACT",
         "SELECT TOP 5 * FROM CONTRACT",
@@ -80,7 +83,8 @@ TEST(AnalyseSelect, RefusesWhatIsNotAPlainSingleTableSelect) {
         EXPECT_FALSE(analyseSelect(QString::fromUtf8(text)).singleTable) << text;
 }
 
-TEST(JetTranslation, RewritesEveryJetFormIntoTheEnginesSql) {
+TEST(JetTranslation, RewritesEveryJetFormIntoTheEnginesSql)
+{
     struct Case {
         const char* jet;
         const char* engine;
@@ -213,7 +217,8 @@ TEST(JetTranslation, RewritesEveryJetFormIntoTheEnginesSql) {
         EXPECT_EQ(translate(QString::fromUtf8(c.jet)).toStdString(), c.engine) << c.jet;
 }
 
-TEST(JetTranslation, RefusesTextItCannotReadWithAFrenchMessage) {
+TEST(JetTranslation, RefusesTextItCannotReadWithAFrenchMessage)
+{
     const char* const texts[] = {
         "SELECT * FROM T WHERE A='open",
         "SELECT * FROM T WHERE A=\"open",
@@ -243,7 +248,8 @@ namespace {
 // database.
 class JetStatementsTest : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         const QString path = m_folder.file(QStringLiteral("Access/CONTRACT.MDB"));
         testsupport::copyShippedDatabase(path);
         m_db.open(path);
@@ -295,7 +301,8 @@ class JetStatementsTest : public ::testing::Test {
     void TearDown() override { app::clock::clearFixed(); }
 
     // Every row, its columns joined by "|"; the rows joined by ",".
-    std::string rows(const QString& jetSql) {
+    std::string rows(const QString& jetSql)
+    {
         db::SqliteStatement statement = m_db.prepare(jetSql);
         QStringList lines;
         while (statement.step()) {
@@ -329,7 +336,8 @@ const char* const treeSelect =
 
 } // namespace
 
-TEST_F(JetStatementsTest, TheProgramsStatementsRunAndGiveTheRightRows) {
+TEST_F(JetStatementsTest, TheProgramsStatementsRunAndGiveTheRightRows)
+{
     struct Case {
         std::string sql;
         const char* rows;
@@ -449,7 +457,8 @@ TEST_F(JetStatementsTest, TheProgramsStatementsRunAndGiveTheRightRows) {
     }
 }
 
-TEST_F(JetStatementsTest, AlarmListComparesTermsWithTheLocalClockMonthsAhead) {
+TEST_F(JetStatementsTest, AlarmListComparesTermsWithTheLocalClockMonthsAhead)
+{
     const QString alarms = QStringLiteral(
         "SELECT Id FROM CONTRACT\nWHERE Id_File=3 AND CONTRACT.State='SIGNE' AND CONTRACT.Alarm>0 AND "
         "CONTRACT.Date_Term<=DATEADD('m', CONTRACT.Alarm, now())\nORDER BY CONTRACT.Title");
@@ -470,7 +479,8 @@ TEST_F(JetStatementsTest, AlarmListComparesTermsWithTheLocalClockMonthsAhead) {
     }
 }
 
-TEST_F(JetStatementsTest, DeletionsAndTreeUpdatesTouchOnlyTheirRows) {
+TEST_F(JetStatementsTest, DeletionsAndTreeUpdatesTouchOnlyTheirRows)
+{
     EXPECT_EQ(m_db.execute(
                   QStringLiteral("UPDATE CONTRACT SET CATEGORY='' WHERE Id_File=3 AND "
                                  "(CATEGORY='Immobilier/Bureaux' OR CATEGORY like 'Immobilier/Bureaux/%')")),
@@ -487,7 +497,8 @@ TEST_F(JetStatementsTest, DeletionsAndTreeUpdatesTouchOnlyTheirRows) {
     EXPECT_EQ(rows(QStringLiteral("SELECT Count(*) FROM L_PEOPLE")), "0");
 }
 
-TEST_F(JetStatementsTest, UpdateScriptDataDefinitionRunsOnTheEngine) {
+TEST_F(JetStatementsTest, UpdateScriptDataDefinitionRunsOnTheEngine)
+{
     m_db.execute(QStringLiteral("ALTER TABLE CONTRACT ADD COLUMN Misc13 TEXT(50)"));
     m_db.execute(QStringLiteral("ALTER TABLE [CONTRACT] ADD [Misc14] MEMO"));
     m_db.execute(

@@ -11,7 +11,8 @@ namespace {
 // A copy of the shipped empty database, opened as the program opens it.
 class JetEngineTest : public ::testing::Test {
   protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         const QString path = m_folder.file(QStringLiteral("Access/CONTRACT.MDB"));
         testsupport::copyShippedDatabase(path);
         m_db.open(path);
@@ -19,14 +20,16 @@ class JetEngineTest : public ::testing::Test {
     void TearDown() override { app::clock::clearFixed(); }
 
     // The first column of every row, as text ("NULL" for a Null).
-    QStringList column(const QString& jetSql) {
+    QStringList column(const QString& jetSql)
+    {
         db::SqliteStatement statement = m_db.prepare(jetSql);
         QStringList values;
         while (statement.step())
             values << (statement.isNull(0) ? QStringLiteral("NULL") : statement.textValue(0));
         return values;
     }
-    QString scalar(const QString& jetSql) {
+    QString scalar(const QString& jetSql)
+    {
         const QStringList values = column(jetSql);
         return values.isEmpty() ? QStringLiteral("<no row>") : values.first();
     }
@@ -36,13 +39,15 @@ class JetEngineTest : public ::testing::Test {
     db::SqliteConnection m_db;
 };
 
-QString u(const char* text) {
+QString u(const char* text)
+{
     return QString::fromUtf8(text);
 }
 
 } // namespace
 
-TEST_F(JetEngineTest, JetFunctionsGiveJetsResults) {
+TEST_F(JetEngineTest, JetFunctionsGiveJetsResults)
+{
     app::clock::setFixed(QDateTime(QDate(2007, 3, 25), QTime(10, 20, 30)));
     struct Case {
         const char* expression;
@@ -91,6 +96,7 @@ TEST_F(JetEngineTest, JetFunctionsGiveJetsResults) {
         {"Weekday(#3/26/2007#, 2)", "1"},
         {"Year('25/03/2007')", "2007"},
         {"CDate('25/03/2007')", "2007-03-25"},
+        {"DateValue('2007-03-25 10:20:30') & ' ' & TimeValue('2007-03-25 10:20:30')", "2007-03-25 10:20:30"},
         // Format
         {"Format(#3/25/2007#, 'dd/mm/yyyy')", "25/03/2007"},
         {"Format(#3/5/2007#, \"d/m/yy\")", "5/3/07"},
@@ -158,7 +164,8 @@ TEST_F(JetEngineTest, JetFunctionsGiveJetsResults) {
     }
 }
 
-TEST_F(JetEngineTest, EngineAndFunctionErrorsReachTheCallerAsAppError) {
+TEST_F(JetEngineTest, EngineAndFunctionErrorsReachTheCallerAsAppError)
+{
     struct Case {
         const char* sql;
         const char* part; // a part of the message
@@ -187,7 +194,8 @@ TEST_F(JetEngineTest, EngineAndFunctionErrorsReachTheCallerAsAppError) {
 namespace {
 
 // People whose names only differ by case or accents, in a shuffled order.
-void addPeople(db::SqliteConnection& connection) {
+void addPeople(db::SqliteConnection& connection)
+{
     const char* const names[] = {"Zoé",   "élise", "Erica", "Éric",  "Eric",
                                  "ÉLISE", "andre", "André", "Œdipe", "Oscar"};
     db::SqliteStatement insert =
@@ -201,7 +209,8 @@ void addPeople(db::SqliteConnection& connection) {
 
 } // namespace
 
-TEST_F(JetEngineTest, TextColumnsCompareAndSortTheFrenchWayWithOrWithoutTheirIndex) {
+TEST_F(JetEngineTest, TextColumnsCompareAndSortTheFrenchWayWithOrWithoutTheirIndex)
+{
     addPeople(m_db);
     const QStringList french = {u("andre"), u("André"), u("élise"), u("ÉLISE"), u("Eric"),
                                 u("Éric"),  u("Erica"), u("Œdipe"), u("Oscar"), u("Zoé")};
@@ -235,7 +244,8 @@ TEST_F(JetEngineTest, TextColumnsCompareAndSortTheFrenchWayWithOrWithoutTheirInd
     EXPECT_EQ(scalar(u("PRAGMA integrity_check")), u("ok"));
 }
 
-TEST_F(JetEngineTest, DistinctAndGroupByFoldCaseAndExpressionsSortTheFrenchWay) {
+TEST_F(JetEngineTest, DistinctAndGroupByFoldCaseAndExpressionsSortTheFrenchWay)
+{
     addPeople(m_db);
     EXPECT_EQ(column(u("SELECT DISTINCT Name FROM PEOPLE WHERE Name LIKE 'él%'")).size(), 1);
     EXPECT_EQ(scalar(u("SELECT Count(*) FROM (SELECT DISTINCT [Name] FROM [PEOPLE])")), u("9"));
@@ -249,7 +259,8 @@ TEST_F(JetEngineTest, DistinctAndGroupByFoldCaseAndExpressionsSortTheFrenchWay) 
               QStringList({u("Zoé"), u("Erica"), u("élise")}));
 }
 
-TEST_F(JetEngineTest, LikeIgnoresCaseButNotAccents) {
+TEST_F(JetEngineTest, LikeIgnoresCaseButNotAccents)
+{
     addPeople(m_db);
     struct Case {
         const char* pattern;
@@ -272,7 +283,8 @@ TEST_F(JetEngineTest, LikeIgnoresCaseButNotAccents) {
     EXPECT_EQ(scalar(u("SELECT Null LIKE 'a'")), u("NULL"));
 }
 
-TEST_F(JetEngineTest, ContractNumbersMatchWithoutCaseThroughTheirIndex) {
+TEST_F(JetEngineTest, ContractNumbersMatchWithoutCaseThroughTheirIndex)
+{
     for (const char* number : {"n-001", "N-001", "é-1", "E-1", "N-002"})
         m_db.execute(u("INSERT INTO CONTRACT (Id_File, Title, NoContract) VALUES (3, 'c', '") + u(number) +
                      u("')"));

@@ -11,7 +11,8 @@ namespace {
 struct BaseTable {
     std::array<const char*, 0x180 - 0xC0> bases{};
 
-    BaseTable() {
+    BaseTable()
+    {
         auto set = [this](char32_t first, char32_t last, const char* base) {
             for (char32_t c = first; c <= last; ++c)
                 bases[c - 0xC0] = base;
@@ -34,16 +35,19 @@ struct BaseTable {
     }
 };
 
-const BaseTable& baseTable() {
+const BaseTable& baseTable()
+{
     static const BaseTable table;
     return table;
 }
 
-inline char32_t asciiLower(char32_t c) {
+inline char32_t asciiLower(char32_t c)
+{
     return (c >= 'A' && c <= 'Z') ? c + 32 : c;
 }
 
-inline char32_t fold(char32_t c) {
+inline char32_t fold(char32_t c)
+{
     if (c < 0x80)
         return asciiLower(c);
     if (c >= 0xDC80 && c <= 0xDCFF) // a stray byte, kept as it is
@@ -58,7 +62,8 @@ struct Utf8Cursor {
     const unsigned char* end;
 
     bool atEnd() const { return p >= end; }
-    char32_t next() {
+    char32_t next()
+    {
         const unsigned char c = *p++;
         if (c < 0x80)
             return c;
@@ -88,7 +93,8 @@ struct Utf16Cursor {
     const QChar* end;
 
     bool atEnd() const { return p >= end; }
-    char32_t next() {
+    char32_t next()
+    {
         const char16_t c = (p++)->unicode();
         if (QChar::isHighSurrogate(c) && p < end && p->isLowSurrogate())
             return QChar::surrogateToUcs4(c, (p++)->unicode());
@@ -101,7 +107,8 @@ template <class Cursor> class PrimaryStream {
   public:
     explicit PrimaryStream(Cursor cursor) : m_cursor(cursor) {}
 
-    bool next(char32_t& out) {
+    bool next(char32_t& out)
+    {
         if (m_pending) {
             out = static_cast<unsigned char>(*m_pending++);
             if (!*m_pending)
@@ -128,7 +135,8 @@ template <class Cursor> class PrimaryStream {
     const char* m_pending = nullptr;
 };
 
-template <class Cursor> int primaryCompare(Cursor a, Cursor b) {
+template <class Cursor> int primaryCompare(Cursor a, Cursor b)
+{
     PrimaryStream<Cursor> left(a), right(b);
     for (;;) {
         char32_t x = 0, y = 0;
@@ -141,7 +149,8 @@ template <class Cursor> int primaryCompare(Cursor a, Cursor b) {
     }
 }
 
-template <class Cursor> int secondaryCompare(Cursor a, Cursor b) {
+template <class Cursor> int secondaryCompare(Cursor a, Cursor b)
+{
     while (!a.atEnd() && !b.atEnd()) {
         const char32_t x = fold(a.next());
         const char32_t y = fold(b.next());
@@ -151,12 +160,14 @@ template <class Cursor> int secondaryCompare(Cursor a, Cursor b) {
     return a.atEnd() ? (b.atEnd() ? 0 : -1) : 1;
 }
 
-template <class Cursor> int compareFrom(Cursor a, Cursor b) {
+template <class Cursor> int compareFrom(Cursor a, Cursor b)
+{
     const int primary = primaryCompare(a, b);
     return primary != 0 ? primary : secondaryCompare(a, b);
 }
 
-template <class Cursor> bool likeMatch(Cursor pattern, Cursor text, char32_t escape) {
+template <class Cursor> bool likeMatch(Cursor pattern, Cursor text, char32_t escape)
+{
     Cursor star{nullptr, nullptr};
     Cursor starText{nullptr, nullptr};
     bool haveStar = false;
@@ -196,18 +207,21 @@ template <class Cursor> bool likeMatch(Cursor pattern, Cursor text, char32_t esc
     }
 }
 
-Utf8Cursor utf8(const char* text, qsizetype bytes) {
+Utf8Cursor utf8(const char* text, qsizetype bytes)
+{
     const auto* begin = reinterpret_cast<const unsigned char*>(text);
     return {begin, begin + (text ? bytes : 0)};
 }
 
-Utf16Cursor utf16(const QString& text) {
+Utf16Cursor utf16(const QString& text)
+{
     return {text.constData(), text.constData() + text.size()};
 }
 
 } // namespace
 
-int compare(const char* a, qsizetype aBytes, const char* b, qsizetype bBytes) noexcept {
+int compare(const char* a, qsizetype aBytes, const char* b, qsizetype bBytes) noexcept
+{
     // Plain ASCII is most of what is compared: case folding by table, one pass, no second level.
     const qsizetype common = std::min(aBytes, bBytes);
     qsizetype i = 0;
@@ -227,20 +241,24 @@ int compare(const char* a, qsizetype aBytes, const char* b, qsizetype bBytes) no
     return compareFrom(utf8(a + i, aBytes - i), utf8(b + i, bBytes - i));
 }
 
-int compare(const QString& a, const QString& b) noexcept {
+int compare(const QString& a, const QString& b) noexcept
+{
     return compareFrom(utf16(a), utf16(b));
 }
 
 bool like(const char* pattern, qsizetype patternBytes, const char* text, qsizetype textBytes,
-          char32_t escape) noexcept {
+          char32_t escape) noexcept
+{
     return likeMatch(utf8(pattern, patternBytes), utf8(text, textBytes), escape);
 }
 
-bool like(const QString& pattern, const QString& text, QChar escape) noexcept {
+bool like(const QString& pattern, const QString& text, QChar escape) noexcept
+{
     return likeMatch(utf16(pattern), utf16(text), escape.unicode());
 }
 
-QString foldedKey(const QString& text) {
+QString foldedKey(const QString& text)
+{
     QString key;
     key.reserve(text.size());
     PrimaryStream<Utf16Cursor> stream(utf16(text));

@@ -11,7 +11,8 @@ namespace db::french {
 // Works on UTF-8 without allocating; bytes that are not UTF-8 still order consistently.
 int compare(const char* a, qsizetype aBytes, const char* b, qsizetype bBytes) noexcept;
 int compare(const QString& a, const QString& b) noexcept;
-inline bool lessThan(const QString& a, const QString& b) noexcept {
+inline bool lessThan(const QString& a, const QString& b) noexcept
+{
     return compare(a, b) < 0;
 }
 

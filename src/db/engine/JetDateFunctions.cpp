@@ -12,7 +12,8 @@ namespace {
 
 enum class Interval { Year, Quarter, Month, DayOfYear, Day, Weekday, Week, Hour, Minute, Second, Invalid };
 
-Interval interval(sqlite3_value* value) {
+Interval interval(sqlite3_value* value)
+{
     const QString name = text(value).trimmed().toLower();
     static const std::pair<const char*, Interval> names[] = {
         {"yyyy", Interval::Year},   {"q", Interval::Quarter}, {"m", Interval::Month},
@@ -26,14 +27,16 @@ Interval interval(sqlite3_value* value) {
     return Interval::Invalid;
 }
 
-void resultDate(sqlite3_context* context, const QDateTime& moment) {
+void resultDate(sqlite3_context* context, const QDateTime& moment)
+{
     if (!moment.isValid())
         resultError(context, QStringLiteral("Date hors des limites permises."));
     else
         resultText(context, app::datetext::toIso(moment));
 }
 
-bool badInterval(sqlite3_context* context, Interval kind) {
+bool badInterval(sqlite3_context* context, Interval kind)
+{
     if (kind != Interval::Invalid)
         return false;
     resultError(context,
@@ -42,7 +45,8 @@ bool badInterval(sqlite3_context* context, Interval kind) {
 }
 
 // Reads a date argument; false (with the error or Null set) when there is none to work on.
-bool readDate(sqlite3_context* context, sqlite3_value* value, QDateTime& moment) {
+bool readDate(sqlite3_context* context, sqlite3_value* value, QDateTime& moment)
+{
     if (isNull(value)) {
         sqlite3_result_null(context);
         return false;
@@ -56,77 +60,94 @@ bool readDate(sqlite3_context* context, sqlite3_value* value, QDateTime& moment)
     return true;
 }
 
-qint64 dayNumber(const QDateTime& moment) {
+qint64 dayNumber(const QDateTime& moment)
+{
     return QDate(1899, 12, 30).daysTo(moment.date());
 }
 
-qint64 secondNumber(const QDateTime& moment) {
+qint64 secondNumber(const QDateTime& moment)
+{
     return dayNumber(moment) * 86400 + moment.time().msecsSinceStartOfDay() / 1000;
 }
 
-qint64 floorDiv(qint64 a, qint64 b) {
+qint64 floorDiv(qint64 a, qint64 b)
+{
     return a / b - ((a % b != 0) && ((a < 0) != (b < 0)) ? 1 : 0);
 }
 
 // Weekday counted from the given first day (1 = Sunday ... 7 = Saturday), as 1 to 7.
-int weekday(const QDate& date, int firstDay) {
+int weekday(const QDate& date, int firstDay)
+{
     const int sundayBased = date.dayOfWeek() % 7 + 1;
     return (sundayBased - firstDay + 7) % 7 + 1;
 }
 
-int firstDayArgument(int argc, sqlite3_value** argv, int index) {
+int firstDayArgument(int argc, sqlite3_value** argv, int index)
+{
     if (index >= argc || isNull(argv[index]))
         return 1;
     const int day = sqlite3_value_int(argv[index]);
     return day >= 1 && day <= 7 ? day : 1;
 }
 
-void jetNow(sqlite3_context* context, int, sqlite3_value**) {
+void jetNow(sqlite3_context* context, int, sqlite3_value**)
+{
     const QDateTime now = app::clock::now();
     resultDate(context,
                QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second())));
 }
 
-void jetDate(sqlite3_context* context, int, sqlite3_value**) {
+void jetDate(sqlite3_context* context, int, sqlite3_value**)
+{
     resultDate(context, QDateTime(app::clock::today(), QTime(0, 0)));
 }
 
-void jetTime(sqlite3_context* context, int, sqlite3_value**) {
+void jetTime(sqlite3_context* context, int, sqlite3_value**)
+{
     resultText(context, app::datetext::timeText(app::clock::now().time()));
 }
 
-template <int (*part)(const QDateTime&)> void datePart(sqlite3_context* context, int, sqlite3_value** argv) {
+template <int (*part)(const QDateTime&)> void datePart(sqlite3_context* context, int, sqlite3_value** argv)
+{
     QDateTime moment;
     if (readDate(context, argv[0], moment))
         sqlite3_result_int(context, part(moment));
 }
 
-int yearOf(const QDateTime& m) {
+int yearOf(const QDateTime& m)
+{
     return m.date().year();
 }
-int monthOf(const QDateTime& m) {
+int monthOf(const QDateTime& m)
+{
     return m.date().month();
 }
-int dayOf(const QDateTime& m) {
+int dayOf(const QDateTime& m)
+{
     return m.date().day();
 }
-int hourOf(const QDateTime& m) {
+int hourOf(const QDateTime& m)
+{
     return m.time().hour();
 }
-int minuteOf(const QDateTime& m) {
+int minuteOf(const QDateTime& m)
+{
     return m.time().minute();
 }
-int secondOf(const QDateTime& m) {
+int secondOf(const QDateTime& m)
+{
     return m.time().second();
 }
 
-void jetWeekday(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetWeekday(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     QDateTime moment;
     if (readDate(context, argv[0], moment))
         sqlite3_result_int(context, weekday(moment.date(), firstDayArgument(argc, argv, 1)));
 }
 
-QDateTime addInterval(const QDateTime& moment, Interval kind, qint64 count) {
+QDateTime addInterval(const QDateTime& moment, Interval kind, qint64 count)
+{
     switch (kind) {
     case Interval::Year:
         return QDateTime(moment.date().addYears(static_cast<int>(count)), moment.time());
@@ -152,7 +173,8 @@ QDateTime addInterval(const QDateTime& moment, Interval kind, qint64 count) {
     return {};
 }
 
-void jetDateAdd(sqlite3_context* context, int, sqlite3_value** argv) {
+void jetDateAdd(sqlite3_context* context, int, sqlite3_value** argv)
+{
     const Interval kind = interval(argv[0]);
     if (badInterval(context, kind))
         return;
@@ -171,12 +193,14 @@ void jetDateAdd(sqlite3_context* context, int, sqlite3_value** argv) {
     resultDate(context, addInterval(moment, kind, static_cast<qint64>(count)));
 }
 
-qint64 weekIndex(const QDateTime& moment, int firstDay) {
+qint64 weekIndex(const QDateTime& moment, int firstDay)
+{
     const qint64 day = dayNumber(moment);
     return floorDiv(day - (weekday(moment.date(), firstDay) - 1), 7);
 }
 
-void jetDateDiff(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetDateDiff(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     const Interval kind = interval(argv[0]);
     if (badInterval(context, kind))
         return;
@@ -222,7 +246,8 @@ void jetDateDiff(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(context, result);
 }
 
-void jetDatePart(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetDatePart(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     const Interval kind = interval(argv[0]);
     if (badInterval(context, kind))
         return;
@@ -269,7 +294,8 @@ void jetDatePart(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_int(context, result);
 }
 
-void jetDateSerial(sqlite3_context* context, int, sqlite3_value** argv) {
+void jetDateSerial(sqlite3_context* context, int, sqlite3_value** argv)
+{
     for (int i = 0; i < 3; ++i) {
         if (isNull(argv[i])) {
             sqlite3_result_null(context);
@@ -292,15 +318,31 @@ void jetDateSerial(sqlite3_context* context, int, sqlite3_value** argv) {
     resultDate(context, QDateTime(date, QTime(0, 0)));
 }
 
-void jetCDate(sqlite3_context* context, int, sqlite3_value** argv) {
+void jetCDate(sqlite3_context* context, int, sqlite3_value** argv)
+{
     QDateTime moment;
     if (readDate(context, argv[0], moment))
         resultDate(context, moment);
 }
 
+void jetDateValue(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    QDateTime moment;
+    if (readDate(context, argv[0], moment))
+        resultDate(context, QDateTime(moment.date(), QTime(0, 0)));
+}
+
+void jetTimeValue(sqlite3_context* context, int, sqlite3_value** argv)
+{
+    QDateTime moment;
+    if (readDate(context, argv[0], moment))
+        resultText(context, app::datetext::timeText(moment.time()));
+}
+
 } // namespace
 
-void registerDateFunctions(sqlite3* handle) {
+void registerDateFunctions(sqlite3* handle)
+{
     define(handle, "jet_now", 0, jetNow, false);
     define(handle, "jet_date", 0, jetDate, false);
     define(handle, "jet_time", 0, jetTime, false);
@@ -320,6 +362,8 @@ void registerDateFunctions(sqlite3* handle) {
     define(handle, "jet_dateserial", 3, jetDateSerial);
     define(handle, "jet_cdate", 1, jetCDate);
     define(handle, "jet_cvdate", 1, jetCDate);
+    define(handle, "jet_datevalue", 1, jetDateValue);
+    define(handle, "jet_timevalue", 1, jetTimeValue);
 }
 
 } // namespace db::jetfn

@@ -16,14 +16,17 @@ class DdlReader {
 
   private:
     qsizetype next(qsizetype i) const { return nextSolid(m_tokens, i + 1); }
-    bool isWord(qsizetype i, const char* word) const {
+    bool isWord(qsizetype i, const char* word) const
+    {
         return i < m_tokens.size() && m_tokens[i].isWord(word);
     }
-    bool isSymbol(qsizetype i, const char* symbol) const {
+    bool isSymbol(qsizetype i, const char* symbol) const
+    {
         return i < m_tokens.size() && m_tokens[i].isSymbol(symbol);
     }
     bool isName(qsizetype i) const { return i < m_tokens.size() && m_tokens[i].isName(); }
-    QString nameText(qsizetype i) const {
+    QString nameText(qsizetype i) const
+    {
         const Token& token = m_tokens[i];
         return token.kind == TokenKind::Identifier ? m_syntax.quoteName(token.value) : token.text;
     }
@@ -40,7 +43,8 @@ class DdlReader {
     const EngineSyntax& m_syntax;
 };
 
-QString DdlReader::translate() {
+QString DdlReader::translate()
+{
     qsizetype i = nextSolid(m_tokens, 0);
     if (isWord(i, "CREATE")) {
         i = next(i);
@@ -74,7 +78,8 @@ QString DdlReader::translate() {
 }
 
 // The comma-separated parts of a parenthesised list, as [begin, end) ranges.
-QList<std::pair<qsizetype, qsizetype>> DdlReader::elements(qsizetype open, qsizetype close) const {
+QList<std::pair<qsizetype, qsizetype>> DdlReader::elements(qsizetype open, qsizetype close) const
+{
     QList<std::pair<qsizetype, qsizetype>> list;
     int depth = 0;
     qsizetype start = open + 1;
@@ -93,7 +98,8 @@ QList<std::pair<qsizetype, qsizetype>> DdlReader::elements(qsizetype open, qsize
 }
 
 // name TYPE[(size)] [constraints...]
-QString DdlReader::column(qsizetype begin, qsizetype end, QString* autoColumn) const {
+QString DdlReader::column(qsizetype begin, qsizetype end, QString* autoColumn) const
+{
     const qsizetype name = nextSolid(m_tokens, begin, end);
     qsizetype i = nextSolid(m_tokens, name + 1, end);
     if (i >= end || m_tokens[i].kind != TokenKind::Word)
@@ -145,7 +151,8 @@ QString DdlReader::column(qsizetype begin, qsizetype end, QString* autoColumn) c
            (tail.isEmpty() ? QString() : QLatin1Char(' ') + tail);
 }
 
-QString DdlReader::createTable(qsizetype i) {
+QString DdlReader::createTable(qsizetype i)
+{
     if (!isName(i))
         return {};
     const QString table = nameText(i);
@@ -186,7 +193,8 @@ QString DdlReader::createTable(qsizetype i) {
     return QStringLiteral("CREATE TABLE %1 (%2)").arg(table, columns.join(QStringLiteral(", ")));
 }
 
-QString DdlReader::createIndex(qsizetype i, bool unique) {
+QString DdlReader::createIndex(qsizetype i, bool unique)
+{
     const qsizetype on = next(i);
     if (!isName(i) || !isWord(on, "ON") || !isName(next(on)))
         return {};
@@ -206,7 +214,8 @@ QString DdlReader::createIndex(qsizetype i, bool unique) {
              rest(open, std::min(close + 1, m_tokens.size())));
 }
 
-QString DdlReader::alterTable(qsizetype i) {
+QString DdlReader::alterTable(qsizetype i)
+{
     if (!isName(i))
         return {};
     const QString table = nameText(i);
@@ -230,7 +239,8 @@ QString DdlReader::alterTable(qsizetype i) {
 
 } // namespace
 
-QString translateDdl(const Tokens& tokens, const EngineSyntax& syntax) {
+QString translateDdl(const Tokens& tokens, const EngineSyntax& syntax)
+{
     return DdlReader(tokens, syntax).translate();
 }
 

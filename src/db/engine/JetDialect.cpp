@@ -8,7 +8,8 @@ namespace db::jet {
 
 namespace {
 
-QString textOf(const Tokens& tokens, qsizetype begin, qsizetype end) {
+QString textOf(const Tokens& tokens, qsizetype begin, qsizetype end)
+{
     QString text;
     for (qsizetype i = begin; i < end; ++i)
         text += tokens[i].text;
@@ -17,7 +18,8 @@ QString textOf(const Tokens& tokens, qsizetype begin, qsizetype end) {
 
 // Index of the first word at parenthesis depth 0 in [begin, end) matching one of the words, or end.
 qsizetype findTopLevel(const Tokens& tokens, qsizetype begin, qsizetype end,
-                       std::initializer_list<const char*> words) {
+                       std::initializer_list<const char*> words)
+{
     int depth = 0;
     for (qsizetype i = begin; i < end; ++i) {
         if (tokens[i].isSymbol("("))
@@ -35,7 +37,8 @@ qsizetype findTopLevel(const Tokens& tokens, qsizetype begin, qsizetype end,
 }
 
 // Jet's "DELETE * FROM t" and "DELETE t.* FROM t" name what they delete; the engine takes "DELETE FROM t".
-Tokens withoutDeleteTarget(const Tokens& tokens, qsizetype deleteWord) {
+Tokens withoutDeleteTarget(const Tokens& tokens, qsizetype deleteWord)
+{
     const qsizetype from = findTopLevel(tokens, deleteWord + 1, tokens.size(), {"FROM"});
     if (from == tokens.size() || nextSolid(tokens, deleteWord + 1) == from)
         return tokens;
@@ -46,7 +49,8 @@ Tokens withoutDeleteTarget(const Tokens& tokens, qsizetype deleteWord) {
 }
 
 // Jet's make-table query "SELECT ... INTO t FROM ..." becomes "CREATE TABLE t AS SELECT ... FROM ...".
-QString makeTable(const Tokens& tokens, qsizetype selectWord, const EngineSyntax& syntax) {
+QString makeTable(const Tokens& tokens, qsizetype selectWord, const EngineSyntax& syntax)
+{
     const qsizetype into = findTopLevel(tokens, selectWord, tokens.size(), {"INTO", "FROM"});
     if (into == tokens.size() || !tokens[into].isWord("INTO"))
         return {};
@@ -61,7 +65,15 @@ QString makeTable(const Tokens& tokens, qsizetype selectWord, const EngineSyntax
            Rewriter(rest, syntax).rewrite(selectWord, rest.size());
 }
 
-QString translate(const QString& jetSql, const EngineSyntax& syntax) {
+bool isName(const Tokens& tokens, qsizetype i)
+{
+    return i < tokens.size() && tokens[i].isName();
+}
+
+} // namespace
+
+QString translate(const QString& jetSql, const EngineSyntax& syntax)
+{
     Tokens tokens = tokenize(jetSql);
     const qsizetype first = nextSolid(tokens, 0);
     if (first == tokens.size())
@@ -83,17 +95,13 @@ QString translate(const QString& jetSql, const EngineSyntax& syntax) {
     return Rewriter(tokens, syntax).rewriteAll();
 }
 
-bool isName(const Tokens& tokens, qsizetype i) {
-    return i < tokens.size() && tokens[i].isName();
-}
-
-} // namespace
-
-QString translate(const QString& jetSql) {
+QString translate(const QString& jetSql)
+{
     return translate(jetSql, sqliteSyntax());
 }
 
-SelectShape analyseSelect(const QString& jetSql) {
+SelectShape analyseSelect(const QString& jetSql)
+{
     SelectShape shape;
     try {
         const Tokens tokens = tokenize(jetSql);

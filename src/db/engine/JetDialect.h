@@ -6,8 +6,12 @@
 // Turns statements of the Jet SQL dialect into the engine's SQL.
 namespace db::jet {
 
+class EngineSyntax;
+
 // Throws app::AppError (French text) on a statement it cannot read, such as an unclosed literal.
 QString translate(const QString& jetSql);
+// The same for another engine's forms.
+QString translate(const QString& jetSql, const EngineSyntax& syntax);
 
 struct SelectColumn {
     QString column; // a plain column of the table

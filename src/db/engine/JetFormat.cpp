@@ -9,7 +9,8 @@ namespace db::jetfn {
 
 namespace {
 
-const QStringList& monthNames() {
+const QStringList& monthNames()
+{
     static const QStringList names =
         QStringLiteral("janvier février mars avril mai juin juillet août septembre "
                        "octobre novembre décembre")
@@ -17,26 +18,30 @@ const QStringList& monthNames() {
     return names;
 }
 
-const QStringList& monthAbbreviations() {
+const QStringList& monthAbbreviations()
+{
     static const QStringList names =
         QStringLiteral("janv. févr. mars avr. mai juin juil. août sept. oct. nov. déc.")
             .split(QLatin1Char(' '));
     return names;
 }
 
-const QStringList& dayNames() {
+const QStringList& dayNames()
+{
     static const QStringList names =
         QStringLiteral("dimanche lundi mardi mercredi jeudi vendredi samedi").split(QLatin1Char(' '));
     return names;
 }
 
-const QStringList& dayAbbreviations() {
+const QStringList& dayAbbreviations()
+{
     static const QStringList names =
         QStringLiteral("dim. lun. mar. mer. jeu. ven. sam.").split(QLatin1Char(' '));
     return names;
 }
 
-QString numberText(double value) {
+QString numberText(double value)
+{
     if (std::fabs(value) < 1e15 && value == std::floor(value))
         return QString::number(static_cast<qint64>(value));
     QString text = QString::number(value, 'g', 15);
@@ -44,12 +49,14 @@ QString numberText(double value) {
     return text;
 }
 
-bool isIsoDate(const QString& text) {
+bool isIsoDate(const QString& text)
+{
     static const QRegularExpression iso(QStringLiteral("^\\d{4}-\\d{2}-\\d{2}( \\d{2}:\\d{2}:\\d{2})?$"));
     return iso.match(text).hasMatch();
 }
 
-QString formatDate(const QDateTime& moment, const QString& pattern) {
+QString formatDate(const QDateTime& moment, const QString& pattern)
+{
     const QDate date = moment.date();
     const QTime time = moment.time();
     const qsizetype n = pattern.size();
@@ -128,7 +135,8 @@ QString formatDate(const QDateTime& moment, const QString& pattern) {
 }
 
 // One section of a number format: literal text around a digit pattern such as "#,##0.00".
-QString formatNumber(double value, QString pattern) {
+QString formatNumber(double value, QString pattern)
+{
     const qsizetype first = pattern.indexOf(QRegularExpression(QStringLiteral("[0#.,]")));
     if (first < 0)
         return pattern;
@@ -169,7 +177,8 @@ QString formatNumber(double value, QString pattern) {
            suffix.remove(QLatin1Char('"'));
 }
 
-QString namedFormat(const QString& name) {
+QString namedFormat(const QString& name)
+{
     static const std::pair<const char*, const char*> names[] = {{"short date", "dd/mm/yyyy"},
                                                                 {"medium date", "dd-mmm-yy"},
                                                                 {"long date", "dddd d mmmm yyyy"},
@@ -188,7 +197,8 @@ QString namedFormat(const QString& name) {
     return name;
 }
 
-bool isDatePattern(const QString& pattern) {
+bool isDatePattern(const QString& pattern)
+{
     static const QRegularExpression dateCodes(QStringLiteral("[dmyhnsqDMYHNSQ]"));
     QString bare = pattern;
     bare.remove(QRegularExpression(QStringLiteral("\"[^\"]*\"|\\\\.")));
@@ -197,7 +207,8 @@ bool isDatePattern(const QString& pattern) {
 
 } // namespace
 
-QString displayText(sqlite3_value* value) {
+QString displayText(sqlite3_value* value)
+{
     switch (sqlite3_value_type(value)) {
     case SQLITE_NULL:
         return {};
@@ -214,7 +225,8 @@ QString displayText(sqlite3_value* value) {
     }
 }
 
-QString format(sqlite3_value* value, const QString& requested) {
+QString format(sqlite3_value* value, const QString& requested)
+{
     if (isNull(value))
         return {};
     const QString pattern = namedFormat(requested);

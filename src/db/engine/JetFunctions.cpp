@@ -9,12 +9,14 @@ namespace db {
 
 namespace {
 
-int frenchCollation(void*, int aBytes, const void* a, int bBytes, const void* b) {
+int frenchCollation(void*, int aBytes, const void* a, int bBytes, const void* b)
+{
     return french::compare(static_cast<const char*>(a), aBytes, static_cast<const char*>(b), bBytes);
 }
 
 // like(pattern, text[, escape]): the engine calls it for "text LIKE pattern [ESCAPE escape]".
-void caseBlindLike(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void caseBlindLike(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     for (int i = 0; i < argc; ++i) {
         if (sqlite3_value_type(argv[i]) == SQLITE_NULL) {
             sqlite3_result_null(context);
@@ -37,7 +39,8 @@ void caseBlindLike(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_int(context, french::like(pattern, patternBytes, text, textBytes, escape) ? 1 : 0);
 }
 
-void collation(sqlite3* handle, const char* name) {
+void collation(sqlite3* handle, const char* name)
+{
     const int rc = sqlite3_create_collation_v2(handle, name, SQLITE_UTF8, nullptr, frenchCollation, nullptr);
     if (rc != SQLITE_OK)
         throw app::AppError(engineErrorText(handle, rc));
@@ -45,7 +48,8 @@ void collation(sqlite3* handle, const char* name) {
 
 } // namespace
 
-void registerJetExtensions(sqlite3* handle) {
+void registerJetExtensions(sqlite3* handle)
+{
     collation(handle, "NOCASE");
     collation(handle, "FRENCH");
     jetfn::define(handle, "like", 2, caseBlindLike);

@@ -5,7 +5,8 @@
 
 namespace db::jet {
 
-qsizetype Rewriter::closing(qsizetype open, qsizetype end) const {
+qsizetype Rewriter::closing(qsizetype open, qsizetype end) const
+{
     int depth = 0;
     for (qsizetype i = open; i < end; ++i) {
         if (m_tokens[i].isSymbol("("))
@@ -16,16 +17,19 @@ qsizetype Rewriter::closing(qsizetype open, qsizetype end) const {
     return end;
 }
 
-bool Rewriter::isWord(const Piece& piece, const char* word) const {
+bool Rewriter::isWord(const Piece& piece, const char* word) const
+{
     return piece.token >= 0 && m_tokens[piece.token].kind == TokenKind::Word &&
            piece.text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
 }
 
-bool Rewriter::isSymbol(const Piece& piece, const char* symbol) const {
+bool Rewriter::isSymbol(const Piece& piece, const char* symbol) const
+{
     return piece.token >= 0 && m_tokens[piece.token].isSymbol(symbol);
 }
 
-QString Rewriter::wordText(qsizetype index, qsizetype end, const Pieces& before) const {
+QString Rewriter::wordText(qsizetype index, qsizetype end, const Pieces& before) const
+{
     const Token& token = m_tokens[index];
     const qsizetype next = nextSolid(m_tokens, index + 1, end);
     const bool call = next < end && m_tokens[next].isSymbol("(");
@@ -50,7 +54,8 @@ QString Rewriter::wordText(qsizetype index, qsizetype end, const Pieces& before)
     return token.text;
 }
 
-Rewriter::Pieces Rewriter::pieces(qsizetype begin, qsizetype end) const {
+Rewriter::Pieces Rewriter::pieces(qsizetype begin, qsizetype end) const
+{
     Pieces list;
     for (qsizetype i = begin; i < end; ++i) {
         const Token& token = m_tokens[i];
@@ -87,7 +92,8 @@ Rewriter::Pieces Rewriter::pieces(qsizetype begin, qsizetype end) const {
     return list;
 }
 
-bool Rewriter::isBoundary(const Piece& piece) const {
+bool Rewriter::isBoundary(const Piece& piece) const
+{
     static const char* const symbols[] = {",", "=", "<>", "<", ">", "<=", ">=", "!=", "==", ";"};
     static const char* const words[] = {
         "AND",      "OR",     "NOT",   "XOR",   "EQV",   "IMP",   "LIKE",   "IS",     "IN",     "BETWEEN",
@@ -108,7 +114,8 @@ bool Rewriter::isBoundary(const Piece& piece) const {
     return false;
 }
 
-QString Rewriter::takeTop(Pieces& list) const {
+QString Rewriter::takeTop(Pieces& list) const
+{
     auto solid = [&](qsizetype from) {
         while (from < list.size() && list[from].token >= 0 && m_tokens[list[from].token].isSpace())
             ++from;
@@ -134,7 +141,8 @@ QString Rewriter::takeTop(Pieces& list) const {
     return count;
 }
 
-void Rewriter::rewriteConcatenations(Pieces& list) const {
+void Rewriter::rewriteConcatenations(Pieces& list) const
+{
     auto isSpace = [&](const Piece& piece) { return piece.token >= 0 && m_tokens[piece.token].isSpace(); };
     qsizetype start = 0;
     while (start < list.size()) {
@@ -182,7 +190,8 @@ void Rewriter::rewriteConcatenations(Pieces& list) const {
     }
 }
 
-void Rewriter::collateTerms(Pieces& list) const {
+void Rewriter::collateTerms(Pieces& list) const
+{
     auto isSpace = [&](const Piece& piece) { return piece.token >= 0 && m_tokens[piece.token].isSpace(); };
     auto isStop = [&](const Piece& piece) {
         return isWord(piece, "HAVING") || isWord(piece, "ORDER") || isWord(piece, "GROUP") ||
@@ -238,7 +247,8 @@ void Rewriter::collateTerms(Pieces& list) const {
     }
 }
 
-QString Rewriter::rewrite(qsizetype begin, qsizetype end) const {
+QString Rewriter::rewrite(qsizetype begin, qsizetype end) const
+{
     Pieces list = pieces(begin, end);
     const QString limit = takeTop(list);
     rewriteConcatenations(list);

@@ -6,7 +6,8 @@ namespace db::jet {
 
 namespace {
 
-bool isPlainName(const QString& name) {
+bool isPlainName(const QString& name)
+{
     if (name.isEmpty() || name[0].isDigit())
         return false;
     for (QChar c : name) {
@@ -18,13 +19,15 @@ bool isPlainName(const QString& name) {
 
 class SqliteSyntax final : public EngineSyntax {
   public:
-    QString quoteName(const QString& name) const override {
+    QString quoteName(const QString& name) const override
+    {
         QString quoted = name;
         quoted.replace(QLatin1Char('"'), QLatin1String("\"\""));
         return QLatin1Char('"') + quoted + QLatin1Char('"');
     }
 
-    QString textLiteral(const QString& text) const override {
+    QString textLiteral(const QString& text) const override
+    {
         QString quoted = text;
         quoted.replace(QLatin1Char('\''), QLatin1String("''"));
         return QLatin1Char('\'') + quoted + QLatin1Char('\'');
@@ -32,18 +35,21 @@ class SqliteSyntax final : public EngineSyntax {
 
     QString dateLiteral(const QString& iso) const override { return textLiteral(iso); }
 
-    QString boolLiteral(bool value) const override {
+    QString boolLiteral(bool value) const override
+    {
         return value ? QStringLiteral("1") : QStringLiteral("0");
     }
 
-    QString concatenation(const QList<Operand>& operands) const override {
+    QString concatenation(const QList<Operand>& operands) const override
+    {
         QStringList parts;
         for (const Operand& operand : operands)
             parts << (operand.mayBeNull ? QStringLiteral("ifnull(%1,'')").arg(operand.text) : operand.text);
         return QLatin1Char('(') + parts.join(QLatin1String(" || ")) + QLatin1Char(')');
     }
 
-    QString functionName(const QString& jetName) const override {
+    QString functionName(const QString& jetName) const override
+    {
         // IIF and the trims behave in the engine as in Jet; the others are registered on the connection
         // under a prefix, since several (LEFT, RIGHT, DATE, REPLACE, INSTR, FORMAT) clash with the
         // engine's keywords or built-ins of another meaning.
@@ -52,11 +58,12 @@ class SqliteSyntax final : public EngineSyntax {
             for (const char* native : {"IIF", "TRIM", "LTRIM", "RTRIM"})
                 map.insert(QLatin1String(native), QString::fromLatin1(native).toLower());
             for (const char* jet :
-                 {"NZ",   "UCASE",  "LCASE",   "LEN",      "MID",      "LEFT",       "RIGHT",   "INSTR",
-                  "YEAR", "MONTH",  "DAY",     "HOUR",     "MINUTE",   "SECOND",     "WEEKDAY", "DATE",
-                  "NOW",  "TIME",   "DATEADD", "DATEDIFF", "DATEPART", "DATESERIAL", "FORMAT",  "CSTR",
-                  "CINT", "CLNG",   "CDBL",    "CSNG",     "CCUR",     "CBOOL",      "CDATE",   "CVDATE",
-                  "VAL",  "ISNULL", "REPLACE", "INT",      "FIX",      "SGN",        "SPACE"})
+                 {"NZ",         "UCASE",   "LCASE", "LEN",    "MID",       "LEFT",      "RIGHT",
+                  "INSTR",      "YEAR",    "MONTH", "DAY",    "HOUR",      "MINUTE",    "SECOND",
+                  "WEEKDAY",    "DATE",    "NOW",   "TIME",   "DATEADD",   "DATEDIFF",  "DATEPART",
+                  "DATESERIAL", "FORMAT",  "CSTR",  "CINT",   "CLNG",      "CDBL",      "CSNG",
+                  "CCUR",       "CBOOL",   "CDATE", "CVDATE", "DATEVALUE", "TIMEVALUE", "VAL",
+                  "ISNULL",     "REPLACE", "INT",   "FIX",    "SGN",       "SPACE"})
                 map.insert(QLatin1String(jet), QStringLiteral("jet_") + QString::fromLatin1(jet).toLower());
             return map;
         }();
@@ -67,7 +74,8 @@ class SqliteSyntax final : public EngineSyntax {
 
     QString caseBlindCollation() const override { return QStringLiteral(" COLLATE NOCASE"); }
 
-    QString columnType(const QString& jetType, const QStringList& size) const override {
+    QString columnType(const QString& jetType, const QStringList& size) const override
+    {
         static const QHash<QString, QString> simple = [] {
             QHash<QString, QString> map;
             auto add = [&map](std::initializer_list<const char*> jet, const char* declared) {
@@ -103,12 +111,14 @@ class SqliteSyntax final : public EngineSyntax {
         return simple.value(jetType);
     }
 
-    bool isAutoIncrement(const QString& jetType) const override {
+    bool isAutoIncrement(const QString& jetType) const override
+    {
         return jetType == QLatin1String("COUNTER") || jetType == QLatin1String("AUTOINCREMENT") ||
                jetType == QLatin1String("IDENTITY");
     }
 
-    QString indexName(const QString& table, const QString& index) const override {
+    QString indexName(const QString& table, const QString& index) const override
+    {
         const QString prefix = table + QLatin1Char('_');
         const QString name = index.startsWith(prefix, Qt::CaseInsensitive) ? index : prefix + index;
         return isPlainName(name) ? name : quoteName(name);
@@ -117,7 +127,8 @@ class SqliteSyntax final : public EngineSyntax {
 
 } // namespace
 
-const EngineSyntax& sqliteSyntax() {
+const EngineSyntax& sqliteSyntax()
+{
     static const SqliteSyntax syntax;
     return syntax;
 }

@@ -9,7 +9,8 @@ namespace db::jetfn {
 
 namespace {
 
-bool anyNull(sqlite3_context* context, int argc, sqlite3_value** argv) {
+bool anyNull(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     for (int i = 0; i < argc; ++i) {
         if (isNull(argv[i])) {
             sqlite3_result_null(context);
@@ -20,7 +21,8 @@ bool anyNull(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }
 
 // A count argument (LEFT, MID, SPACE): negative counts are an error in Jet.
-bool readCount(sqlite3_context* context, sqlite3_value* value, qsizetype& count) {
+bool readCount(sqlite3_context* context, sqlite3_value* value, qsizetype& count)
+{
     const double amount = roundHalfEven(number(value));
     if (amount < 0 || amount > std::numeric_limits<int>::max()) {
         resultError(context, QStringLiteral("Argument ou appel de procédure incorrect."));
@@ -30,7 +32,8 @@ bool readCount(sqlite3_context* context, sqlite3_value* value, qsizetype& count)
     return true;
 }
 
-void jetNz(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetNz(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (!isNull(argv[0]))
         sqlite3_result_value(context, argv[0]);
     else if (argc > 1)
@@ -39,38 +42,45 @@ void jetNz(sqlite3_context* context, int argc, sqlite3_value** argv) {
         resultText(context, QString()); // in a query, Jet's Nz without a default gives an empty text
 }
 
-void jetIsNull(sqlite3_context* context, int, sqlite3_value** argv) {
+void jetIsNull(sqlite3_context* context, int, sqlite3_value** argv)
+{
     sqlite3_result_int(context, isNull(argv[0]) ? 1 : 0);
 }
 
-void jetUCase(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetUCase(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (!anyNull(context, argc, argv))
         resultText(context, displayText(argv[0]).toUpper());
 }
 
-void jetLCase(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetLCase(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (!anyNull(context, argc, argv))
         resultText(context, displayText(argv[0]).toLower());
 }
 
-void jetLen(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetLen(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (!anyNull(context, argc, argv))
         sqlite3_result_int64(context, displayText(argv[0]).size());
 }
 
-void jetLeft(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetLeft(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     qsizetype count = 0;
     if (!anyNull(context, argc, argv) && readCount(context, argv[1], count))
         resultText(context, displayText(argv[0]).left(count));
 }
 
-void jetRight(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetRight(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     qsizetype count = 0;
     if (!anyNull(context, argc, argv) && readCount(context, argv[1], count))
         resultText(context, displayText(argv[0]).right(count));
 }
 
-void jetMid(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetMid(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (anyNull(context, argc, argv))
         return;
     qsizetype start = 0;
@@ -88,7 +98,8 @@ void jetMid(sqlite3_context* context, int argc, sqlite3_value** argv) {
 
 // InStr([start,] text, sought[, compare]): compare 0 is exact, otherwise (and by default in a query)
 // without regard to case.
-void jetInStr(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetInStr(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (anyNull(context, argc, argv))
         return;
     qsizetype start = 1;
@@ -113,7 +124,8 @@ void jetInStr(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(context, haystack.indexOf(needle, start - 1, sensitivity) + 1);
 }
 
-void jetReplace(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetReplace(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (anyNull(context, argc, argv))
         return;
     QString source = displayText(argv[0]);
@@ -123,18 +135,21 @@ void jetReplace(sqlite3_context* context, int argc, sqlite3_value** argv) {
     resultText(context, source);
 }
 
-void jetSpace(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetSpace(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     qsizetype count = 0;
     if (!anyNull(context, argc, argv) && readCount(context, argv[0], count))
         resultText(context, QString(count, QLatin1Char(' ')));
 }
 
-void jetCStr(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetCStr(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (!anyNull(context, argc, argv))
         resultText(context, displayText(argv[0]));
 }
 
-void jetFormat(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetFormat(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (isNull(argv[0])) {
         sqlite3_result_null(context);
         return;
@@ -143,7 +158,8 @@ void jetFormat(sqlite3_context* context, int argc, sqlite3_value** argv) {
 }
 
 // A numeric argument of a conversion; text is read with a point or a comma.
-bool readNumber(sqlite3_context* context, sqlite3_value* value, double& amount) {
+bool readNumber(sqlite3_context* context, sqlite3_value* value, double& amount)
+{
     if (isNumber(value)) {
         amount = number(value);
         return true;
@@ -158,8 +174,8 @@ bool readNumber(sqlite3_context* context, sqlite3_value* value, double& amount) 
     return ok;
 }
 
-template <qint64 Low, qint64 High>
-void jetCInteger(sqlite3_context* context, int argc, sqlite3_value** argv) {
+template <qint64 Low, qint64 High> void jetCInteger(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     double amount = 0;
     if (anyNull(context, argc, argv) || !readNumber(context, argv[0], amount))
         return;
@@ -171,20 +187,23 @@ void jetCInteger(sqlite3_context* context, int argc, sqlite3_value** argv) {
     sqlite3_result_int64(context, static_cast<qint64>(rounded));
 }
 
-void jetCDbl(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetCDbl(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     double amount = 0;
     if (!anyNull(context, argc, argv) && readNumber(context, argv[0], amount))
         sqlite3_result_double(context, amount);
 }
 
-void jetCBool(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetCBool(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     double amount = 0;
     if (!anyNull(context, argc, argv) && readNumber(context, argv[0], amount))
         sqlite3_result_int(context, amount != 0 ? 1 : 0);
 }
 
 // Val reads the number at the start of a text, skipping blanks, and stops at the first other character.
-void jetVal(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetVal(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     if (anyNull(context, argc, argv))
         return;
     if (isNumber(argv[0])) {
@@ -218,7 +237,8 @@ void jetVal(sqlite3_context* context, int argc, sqlite3_value** argv) {
         sqlite3_result_double(context, amount);
 }
 
-void jetInt(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetInt(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     double amount = 0;
     if (anyNull(context, argc, argv) || !readNumber(context, argv[0], amount))
         return;
@@ -228,7 +248,8 @@ void jetInt(sqlite3_context* context, int argc, sqlite3_value** argv) {
         sqlite3_result_double(context, std::floor(amount));
 }
 
-void jetFix(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetFix(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     double amount = 0;
     if (anyNull(context, argc, argv) || !readNumber(context, argv[0], amount))
         return;
@@ -238,7 +259,8 @@ void jetFix(sqlite3_context* context, int argc, sqlite3_value** argv) {
         sqlite3_result_double(context, std::trunc(amount));
 }
 
-void jetSgn(sqlite3_context* context, int argc, sqlite3_value** argv) {
+void jetSgn(sqlite3_context* context, int argc, sqlite3_value** argv)
+{
     double amount = 0;
     if (!anyNull(context, argc, argv) && readNumber(context, argv[0], amount))
         sqlite3_result_int(context, amount > 0 ? 1 : (amount < 0 ? -1 : 0));
@@ -246,7 +268,8 @@ void jetSgn(sqlite3_context* context, int argc, sqlite3_value** argv) {
 
 } // namespace
 
-void registerTextFunctions(sqlite3* handle) {
+void registerTextFunctions(sqlite3* handle)
+{
     define(handle, "jet_nz", 1, jetNz);
     define(handle, "jet_nz", 2, jetNz);
     define(handle, "jet_isnull", 1, jetIsNull);

@@ -10,19 +10,23 @@ namespace db::jet {
 
 namespace {
 
-[[noreturn]] void unreadable(const QString& what, const QString& sql) {
+[[noreturn]] void unreadable(const QString& what, const QString& sql)
+{
     throw app::AppError(QStringLiteral("La requête ne peut pas être lue : %1.\r%2").arg(what, sql));
 }
 
-bool isWordStart(QChar c) {
+bool isWordStart(QChar c)
+{
     return c.isLetter() || c == QLatin1Char('_');
 }
-bool isWordPart(QChar c) {
+bool isWordPart(QChar c)
+{
     return c.isLetterOrNumber() || c == QLatin1Char('_') || c == QLatin1Char('$');
 }
 
 // Two-digit years as Jet reads them: 00 to 29 in this century, 30 to 99 in the last.
-int fullYear(int year, int digits) {
+int fullYear(int year, int digits)
+{
     if (digits > 2)
         return year;
     return year < 30 ? 2000 + year : 1900 + year;
@@ -30,7 +34,8 @@ int fullYear(int year, int digits) {
 
 } // namespace
 
-QString jetDateToIso(const QString& inside) {
+QString jetDateToIso(const QString& inside)
+{
     static const QRegularExpression pattern(QStringLiteral(
         "^\\s*(?:(?:(\\d{1,2})[/-](\\d{1,2})[/-](\\d{2}|\\d{4})|(\\d{4})-(\\d{1,2})-(\\d{1,2})))?\\s*"
         "(?:(\\d{1,2}):(\\d{1,2})(?::(\\d{1,2}))?\\s*([AaPp][Mm])?)?\\s*$"));
@@ -63,7 +68,8 @@ QString jetDateToIso(const QString& inside) {
     return iso + QLatin1Char(' ') + time.toString(QStringLiteral("hh:mm:ss"));
 }
 
-qsizetype nextSolid(const Tokens& tokens, qsizetype from, qsizetype end) {
+qsizetype nextSolid(const Tokens& tokens, qsizetype from, qsizetype end)
+{
     if (end < 0)
         end = tokens.size();
     while (from < end && tokens[from].isSpace())
@@ -71,7 +77,8 @@ qsizetype nextSolid(const Tokens& tokens, qsizetype from, qsizetype end) {
     return from;
 }
 
-Tokens tokenize(const QString& sql) {
+Tokens tokenize(const QString& sql)
+{
     Tokens tokens;
     const qsizetype n = sql.size();
     qsizetype i = 0;

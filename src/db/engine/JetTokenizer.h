@@ -23,11 +23,13 @@ struct Token {
     QString value; // see TokenKind
 
     bool isSpace() const { return kind == TokenKind::Space; }
-    bool isSymbol(const char* symbol) const {
+    bool isSymbol(const char* symbol) const
+    {
         return kind == TokenKind::Symbol && text == QLatin1String(symbol);
     }
     // A keyword or unquoted name, compared without regard to case.
-    bool isWord(const char* word) const {
+    bool isWord(const char* word) const
+    {
         return kind == TokenKind::Word && text.compare(QLatin1String(word), Qt::CaseInsensitive) == 0;
     }
     bool isName() const { return kind == TokenKind::Word || kind == TokenKind::Identifier; }
