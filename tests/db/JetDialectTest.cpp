@@ -158,6 +158,8 @@ TEST(JetTranslation, RewritesEveryJetFormIntoTheEnginesSql)
          "SELECT jet_mid(A, 2, 3), jet_right(A, 1), trim(A), jet_instr(A, 'x'), jet_replace(A, 'a', 'b'), "
          "jet_format(D, 'dd/mm/yyyy') FROM T"},
         {"SELECT [Date], Date() FROM T", "SELECT \"Date\", jet_date() FROM T"},
+        {"INSERT INTO Format (Year) VALUES (Year(Now()))",
+         "INSERT INTO Format (Year) VALUES (jet_year(jet_now()))"},
         // &: Null counts as empty, and it binds looser than arithmetic
         {"SELECT Name & ' ' & NickName AS Full FROM PEOPLE",
          "SELECT (ifnull(Name,'') || ' ' || ifnull(NickName,'')) AS Full FROM PEOPLE"},

@@ -32,17 +32,19 @@ QString Rewriter::wordText(qsizetype index, qsizetype end, const Pieces& before)
 {
     const Token& token = m_tokens[index];
     const qsizetype next = nextSolid(m_tokens, index + 1, end);
-    const bool call = next < end && m_tokens[next].isSymbol("(");
-    if (call) {
+    qsizetype previous = before.size() - 1;
+    while (previous >= 0 && before[previous].token >= 0 && m_tokens[before[previous].token].isSpace())
+        --previous;
+    // A table named like a function: INSERT INTO Format (...)
+    const bool tableName =
+        previous >= 0 && (isWord(before[previous], "INTO") || isWord(before[previous], "UPDATE"));
+    if (next < end && m_tokens[next].isSymbol("(") && !tableName) {
         QString name = token.text.toUpper();
         if (name.endsWith(QLatin1Char('$')))
             name.chop(1);
         const QString engineName = m_syntax.functionName(name);
         return engineName.isEmpty() ? token.text : engineName;
     }
-    qsizetype previous = before.size() - 1;
-    while (previous >= 0 && before[previous].token >= 0 && m_tokens[before[previous].token].isSpace())
-        --previous;
     const bool qualified =
         (previous >= 0 && isSymbol(before[previous], ".")) || (next < end && m_tokens[next].isSymbol("."));
     if (!qualified && (token.isWord("TRUE") || token.isWord("FALSE")))
