@@ -49,10 +49,14 @@ void Dataset::open()
     else
         m_cursor = std::make_unique<SnapshotCursor>(m_connection, text);
     m_fieldIndex.clear();
+    m_exactIndex.clear();
     const auto& list = m_cursor->fields();
-    for (size_t i = 0; i < list.size(); ++i)
+    for (size_t i = 0; i < list.size(); ++i) {
         if (!m_fieldIndex.contains(list[i].name.toLower()))
             m_fieldIndex.insert(list[i].name.toLower(), static_cast<int>(i));
+        if (!m_exactIndex.contains(list[i].name))
+            m_exactIndex.insert(list[i].name, static_cast<int>(i));
+    }
     m_row = m_cursor->count() > 0 ? 0 : -1;
     m_bof = true;
     m_eof = m_cursor->count() == 0;
@@ -68,6 +72,7 @@ void Dataset::close()
     clearEdit();
     m_cursor.reset();
     m_fieldIndex.clear();
+    m_exactIndex.clear();
     m_row = -1;
     m_bof = m_eof = true;
     setState(State::Inactive);
@@ -226,7 +231,11 @@ const std::vector<FieldInfo>& Dataset::fields() const
     return m_cursor ? m_cursor->fields() : none;
 }
 
-int Dataset::fieldIndex(const QString& name) const { return m_fieldIndex.value(name.toLower(), -1); }
+int Dataset::fieldIndex(const QString& name) const
+{
+    const auto exact = m_exactIndex.constFind(name);
+    return exact != m_exactIndex.cend() ? exact.value() : m_fieldIndex.value(name.toLower(), -1);
+}
 
 QVariant Dataset::value(int index) const
 {
@@ -261,6 +270,7 @@ qint64 Dataset::integer(const QString& field) const { return value(field).toLong
 double Dataset::number(const QString& field) const { return value(field).toDouble(); }
 bool Dataset::boolean(const QString& field) const { return value(field).toBool(); }
 QDateTime Dataset::dateTime(const QString& field) const { return value(field).toDateTime(); }
+QDate Dataset::date(const QString& field) const { return value(field).toDate(); }
 bool Dataset::isNull(const QString& field) const { return value(field).isNull(); }
 
 qint64 Dataset::currentKey() const { return m_cursor ? m_cursor->key(m_row) : -1; }

@@ -73,6 +73,7 @@ public:
     double number(const QString& field) const;
     bool boolean(const QString& field) const;
     QDateTime dateTime(const QString& field) const;
+    QDate date(const QString& field) const;
     bool isNull(const QString& field) const;
     // Sets a field of the current row; puts a browsing row in edit state first.
     void setValue(const QString& field, const QVariant& value);
@@ -118,6 +119,7 @@ private:
     std::map<int, QVariant> m_stored;    // field -> new value as stored
     std::map<int, QVariant> m_originals; // field -> value as stored when the edit began
     QHash<QString, int> m_fieldIndex;    // lower-case name -> index
+    QHash<QString, int> m_exactIndex;    // name as the result gives it -> index (no case folding)
 };
 
 // Helpers every window uses.

@@ -4,6 +4,8 @@
 #include "db/engine/SqliteConnection.h"
 
 #include <algorithm>
+#include <limits>
+#include <unordered_map>
 
 namespace db {
 
@@ -64,19 +66,25 @@ void KeysetCursor::describeFields(const jet::SelectShape& shape)
             m_fields.push_back(describe(*found, wanted.alias.isEmpty() ? wanted.column : wanted.alias));
         }
     }
-    QStringList shortColumns;
-    for (size_t i = 0; i < m_fields.size(); ++i) {
-        if (isLongKind(m_fields[i].kind)) {
-            m_slotOfField.push_back(-1);
-        } else {
-            m_slotOfField.push_back(static_cast<int>(m_shortFields.size()));
-            m_shortFields.push_back(static_cast<int>(i));
-            shortColumns << quoted(m_fields[i].column);
-        }
-    }
-    const QString selected = shortColumns.isEmpty() ? QStringLiteral("rowid") : shortColumns.join(QStringLiteral(", "));
-    m_rowStatement = std::make_unique<SqliteStatement>(
-        m_connection.prepareNative(QStringLiteral("SELECT %1 FROM %2 WHERE rowid=?").arg(selected, m_table)));
+    m_slotOfField.assign(m_fields.size(), -1);
+}
+
+void KeysetCursor::want(int field)
+{
+    m_slotOfField[static_cast<size_t>(field)] = m_shortCount++;
+    std::vector<QString> selected(static_cast<size_t>(m_shortCount));
+    for (size_t i = 0; i < m_fields.size(); ++i)
+        if (m_slotOfField[i] >= 0)
+            selected[static_cast<size_t>(m_slotOfField[i])] = quoted(m_fields[i].column);
+    const QString columns = QStringLiteral("rowid, ") + QStringList(selected.begin(), selected.end()).join(QStringLiteral(", "));
+    QStringList marks;
+    for (int i = 0; i < PageSize; ++i)
+        marks << QStringLiteral("?");
+    m_pageStatement = std::make_unique<SqliteStatement>(m_connection.prepareNative(
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid IN (%3)").arg(columns, m_table, marks.join(QLatin1Char(',')))));
+    m_rangeStatement = std::make_unique<SqliteStatement>(m_connection.prepareNative(
+        QStringLiteral("SELECT %1 FROM %2 WHERE rowid BETWEEN ? AND ?").arg(columns, m_table)));
+    m_page = -1;
 }
 
 void KeysetCursor::readKeys(const QString& where, const QString& orderBy)
@@ -103,78 +111,122 @@ int KeysetCursor::rowOfKey(qint64 key) const
     return found == m_keys.end() ? -1 : static_cast<int>(found - m_keys.begin());
 }
 
+void KeysetCursor::forgetRows()
+{
+    m_page = -1;
+    m_longRow = -1;
+    m_longValues.clear();
+}
+
 void KeysetCursor::invalidate(int row)
 {
-    if (row < 0 || row == m_cachedRow) {
-        m_cachedRow = -1;
+    if (row < 0 || row / PageSize == m_page)
+        m_page = -1;
+    if (row < 0 || row == m_longRow) {
+        m_longRow = -1;
         m_longValues.clear();
     }
 }
 
-void KeysetCursor::fetch(int row)
+void KeysetCursor::fetchPage(int page)
 {
-    if (row == m_cachedRow)
-        return;
-    m_cachedRow = -1;
-    m_longValues.clear();
-    m_rowStatement->reset();
-    m_rowStatement->bindInt(1, key(row));
-    const bool found = m_rowStatement->step();
-    m_slots.assign(m_shortFields.size(), Slot{});
+    m_page = -1;
+    const int first = page * PageSize;
+    const int rows = std::min(PageSize, count() - first);
+    std::unordered_map<qint64, int> positionOfKey;
+    positionOfKey.reserve(static_cast<size_t>(rows));
+    qint64 lowest = std::numeric_limits<qint64>::max();
+    qint64 highest = std::numeric_limits<qint64>::min();
+    for (int i = 0; i < rows; ++i) {
+        const qint64 key = m_keys[static_cast<size_t>(first + i)];
+        positionOfKey.emplace(key, i);
+        lowest = std::min(lowest, key);
+        highest = std::max(highest, key);
+    }
+    // Keys close together (a dossier in the order of its Ids) are read by one walk along the table;
+    // scattered keys one by one.
+    const bool nearby = rows > 0 && highest - lowest < 2 * static_cast<qint64>(rows);
+    SqliteStatement& statement = nearby ? *m_rangeStatement : *m_pageStatement;
+    statement.reset();
+    if (nearby) {
+        statement.bindInt(1, lowest);
+        statement.bindInt(2, highest);
+    } else {
+        for (int i = 0; i < PageSize; ++i) {
+            if (i < rows)
+                statement.bindInt(i + 1, m_keys[static_cast<size_t>(first + i)]);
+            else
+                statement.bind(i + 1, QVariant());
+        }
+    }
+    m_present.assign(PageSize, false);
+    m_slots.assign(static_cast<size_t>(PageSize * m_shortCount), Slot{});
     m_bytes.clear();
-    if (found) {
-        for (size_t i = 0; i < m_shortFields.size(); ++i) {
-            const int column = static_cast<int>(i);
-            Slot& slot = m_slots[i];
-            const auto storage = m_rowStatement->storage(column);
-            slot.type = static_cast<int>(storage);
-            if (storage == SqliteStatement::Storage::Integer) {
-                slot.integer = m_rowStatement->intValue(column);
-            } else if (storage == SqliteStatement::Storage::Float) {
-                slot.real = m_rowStatement->doubleValue(column);
-            } else if (storage != SqliteStatement::Storage::Null) {
-                int size = 0;
-                const char* data = m_rowStatement->rawBytes(column, &size);
-                slot.offset = static_cast<int>(m_bytes.size());
-                slot.length = size;
-                m_bytes.append(data, size);
+    try {
+        while (statement.step()) {
+            const auto found = positionOfKey.find(statement.intValue(0));
+            if (found == positionOfKey.end())
+                continue;
+            m_present[static_cast<size_t>(found->second)] = true;
+            Slot* rowSlots = m_slots.data() + static_cast<ptrdiff_t>(found->second) * m_shortCount;
+            for (int c = 0; c < m_shortCount; ++c) {
+                const int column = c + 1;
+                Slot& slot = rowSlots[c];
+                const auto storage = statement.storage(column);
+                slot.type = static_cast<int>(storage);
+                if (storage == SqliteStatement::Storage::Integer) {
+                    slot.integer = statement.intValue(column);
+                } else if (storage == SqliteStatement::Storage::Float) {
+                    slot.real = statement.doubleValue(column);
+                } else if (storage != SqliteStatement::Storage::Null) {
+                    int size = 0;
+                    const char* data = statement.rawBytes(column, &size);
+                    slot.offset = static_cast<int>(m_bytes.size());
+                    slot.length = size;
+                    m_bytes.append(data, size);
+                }
             }
         }
-    } else {
-        // Deleted by someone else since the keys were read: the row shows empty.
-        for (Slot& slot : m_slots)
-            slot.type = static_cast<int>(SqliteStatement::Storage::Null);
+    } catch (...) {
+        statement.reset();
+        throw;
     }
     // Reset at once: a statement left on a row would hold the database's read lock.
-    m_rowStatement->reset();
-    m_cachedRow = row;
+    statement.reset();
+    m_page = page;
 }
 
-QVariant KeysetCursor::slotValue(int field) const
+QVariant KeysetCursor::slotValue(int row, int field)
 {
-    const Slot& slot = m_slots[static_cast<size_t>(m_slotOfField[static_cast<size_t>(field)])];
-    QVariant stored;
+    if (m_slotOfField[static_cast<size_t>(field)] < 0)
+        want(field);
+    if (row / PageSize != m_page)
+        fetchPage(row / PageSize);
+    const int position = row % PageSize;
+    // A row deleted by someone else since the keys were read shows empty.
+    if (!m_present[static_cast<size_t>(position)])
+        return QVariant();
+    const Slot& slot = m_slots[static_cast<size_t>(position * m_shortCount + m_slotOfField[static_cast<size_t>(field)])];
     switch (static_cast<SqliteStatement::Storage>(slot.type)) {
     case SqliteStatement::Storage::Integer:
-        stored = QVariant(static_cast<qlonglong>(slot.integer));
-        break;
+        return QVariant(static_cast<qlonglong>(slot.integer));
     case SqliteStatement::Storage::Float:
-        stored = QVariant(slot.real);
-        break;
+        return QVariant(slot.real);
     case SqliteStatement::Storage::Text:
-        stored = QVariant(QString::fromUtf8(m_bytes.constData() + slot.offset, slot.length));
-        break;
+        return QVariant(QString::fromUtf8(m_bytes.constData() + slot.offset, slot.length));
     case SqliteStatement::Storage::Blob:
-        stored = QVariant(m_bytes.mid(slot.offset, slot.length));
-        break;
+        return QVariant(m_bytes.mid(slot.offset, slot.length));
     default:
-        break;
+        return QVariant();
     }
-    return stored;
 }
 
 QVariant KeysetCursor::longValue(int row, int field)
 {
+    if (row != m_longRow) {
+        m_longRow = row;
+        m_longValues.clear();
+    }
     const auto cached = m_longValues.find(field);
     if (cached != m_longValues.end())
         return cached->second;
@@ -191,10 +243,9 @@ QVariant KeysetCursor::storedValue(int row, int field)
 {
     if (row < 0 || row >= count())
         return QVariant();
-    fetch(row);
-    if (m_slotOfField[static_cast<size_t>(field)] < 0)
+    if (isLongKind(m_fields[static_cast<size_t>(field)].kind))
         return longValue(row, field);
-    return slotValue(field);
+    return slotValue(row, field);
 }
 
 QVariant KeysetCursor::value(int row, int field)
@@ -222,6 +273,7 @@ int KeysetCursor::insertRow(const std::vector<FieldChange>& values)
         statement.bind(index++, change.stored);
     statement.run();
     m_keys.push_back(m_connection.lastInsertId());
+    forgetRows();
     return count() - 1;
 }
 
@@ -272,8 +324,7 @@ void KeysetCursor::deleteRow(int row)
     // A row already deleted by someone else is gone all the same.
     statement.run();
     m_keys.erase(m_keys.begin() + row);
-    m_cachedRow = -1;
-    m_longValues.clear();
+    forgetRows();
 }
 
 // ---------------------------------------------------------------- SnapshotCursor

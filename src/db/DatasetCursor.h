@@ -64,6 +64,8 @@ public:
     void deleteRow(int row) override;
 
 private:
+    // Rows are read a page of keys at a time: one statement, one read lock, many rows.
+    static constexpr int PageSize = 128;
     struct Slot {
         int type = 0; // engine storage class
         qint64 integer = 0;
@@ -73,22 +75,29 @@ private:
     };
     void describeFields(const jet::SelectShape& shape);
     void readKeys(const QString& where, const QString& orderBy);
-    void fetch(int row);
-    QVariant slotValue(int field) const;
+    void fetchPage(int page);
+    void want(int field);
+    QVariant slotValue(int row, int field);
     QVariant longValue(int row, int field);
     bool rowExists(qint64 key);
+    void forgetRows();
 
     SqliteConnection& m_connection;
     QString m_table; // quoted
     std::vector<FieldInfo> m_fields;
-    std::vector<int> m_shortFields; // fields read with the row
-    std::vector<int> m_slotOfField; // index in the row's slots, -1 for long fields
+    // Short fields are read by pages, but only those asked for so far: walking five columns of a dossier
+    // reads five columns, showing a whole contract reads them all.
+    std::vector<int> m_slotOfField; // column among those read by page, -1 until asked for
+    int m_shortCount = 0;           // fields read by page
     std::vector<qint64> m_keys;
-    std::unique_ptr<SqliteStatement> m_rowStatement;
-    int m_cachedRow = -1;
-    std::vector<Slot> m_slots;
+    std::unique_ptr<SqliteStatement> m_pageStatement;  // rows of up to PageSize listed keys
+    std::unique_ptr<SqliteStatement> m_rangeStatement; // rows of a key range, for pages of nearby keys
+    int m_page = -1;
+    std::vector<bool> m_present; // per row of the page: still in the table
+    std::vector<Slot> m_slots;   // PageSize rows of m_shortCount slots
     QByteArray m_bytes;
-    std::map<int, QVariant> m_longValues; // of the cached row
+    int m_longRow = -1;
+    std::map<int, QVariant> m_longValues; // of m_longRow
 };
 
 // Every row of any other SELECT, read at open; read-only.

@@ -41,10 +41,15 @@ QVariant fromStored(FieldKind kind, const QVariant& stored)
     case FieldKind::Boolean:
         return QVariant(stored.toLongLong() != 0);
     case FieldKind::DateTime: {
-        if (stored.typeId() == QMetaType::QDateTime)
+        if (stored.typeId() == QMetaType::QDateTime || stored.typeId() == QMetaType::QDate)
             return stored;
-        const QDateTime moment = app::datetext::fromIso(stored.toString());
-        return moment.isValid() ? QVariant(moment) : QVariant();
+        QDate date;
+        QTime time;
+        bool hasTime = false;
+        if (!app::datetext::parseIso(stored.toString(), date, time, hasTime))
+            return QVariant();
+        // A plain date stays a QDate: no time zone to look up for the dates of every row.
+        return hasTime ? QVariant(QDateTime(date, time)) : QVariant(date);
     }
     case FieldKind::Text:
     case FieldKind::Memo:

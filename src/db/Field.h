@@ -20,7 +20,8 @@ struct FieldInfo {
     QString declaredType;
 };
 
-// Turns a stored value into the program's form: QDateTime for dates, bool for yes/no, qlonglong, double,
+// Turns a stored value into the program's form: QDate for dates (QDateTime when a time was stored), bool for
+// yes/no, qlonglong, double,
 // QString, QByteArray; a null QVariant for NULL.
 QVariant fromStored(FieldKind kind, const QVariant& stored);
 // The reverse: ISO text for dates, 1/0 for yes/no; text typed into a number column is converted

@@ -47,7 +47,8 @@ void SqliteConnection::open(const QString& path, bool create)
     if (!create && !QFileInfo::exists(path))
         throw app::AppError(QStringLiteral("La base de données « %1 » est introuvable.").arg(path));
 
-    const int flags = SQLITE_OPEN_READWRITE | (create ? SQLITE_OPEN_CREATE : 0);
+    // One connection is only ever used by the thread that opened it: no locking of each engine call.
+    const int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_NOMUTEX | (create ? SQLITE_OPEN_CREATE : 0);
     sqlite3* handle = nullptr;
     int rc = sqlite3_open_v2(path.toUtf8().constData(), &handle, flags, nullptr);
     if (rc != SQLITE_OK) {
