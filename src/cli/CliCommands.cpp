@@ -3,6 +3,7 @@
 #include "app/AppError.h"
 #include "cli/Console.h"
 #include "cli/CreateDatabaseCommand.h"
+#include "cli/DossierCommand.h"
 #include "cli/FixtureCommand.h"
 #include "cli/InitCommand.h"
 #include "cli/SqlCommand.h"
@@ -25,7 +26,9 @@ int usage() {
         "                                       une valeur), les autres le nombre de lignes modifiées\n"
         "  fixture --contracts N [--seed S] [--name NOM]\n"
         "                                       ajoute un dossier de démonstration de N contrats\n"
-        "  create-database SCHEMA.sql FICHIER   crée une base vide à partir d'un script\n"));
+        "  create-database SCHEMA.sql FICHIER   crée une base vide à partir d'un script\n"
+        "  dossier add NOM [--password MOT]     crée un dossier et affiche son Id\n"
+        "  dossier list                         affiche les dossiers : Id, nom, mot de passe (oui/non)\n"));
     return 2;
 }
 
@@ -50,6 +53,8 @@ int run(const QStringList& arguments) {
             return sqlCommand(dataDir, args);
         if (command == QLatin1String("fixture"))
             return fixtureCommand(dataDir, args);
+        if (command == QLatin1String("dossier"))
+            return dossierCommand(dataDir, args);
         if (command == QLatin1String("create-database"))
             return createDatabaseCommand(args);
     } catch (const app::AppError& error) {

@@ -3,12 +3,12 @@
 #include "app/AppError.h"
 #include "app/Globals.h"
 #include "app/Settings.h"
+#include "contracts/SortOrder.h"
 #include "db/TDataModule1.h"
 
 namespace contracts {
 
-void OpenDossierContracts(int dossierId, const QString& dossierName)
-{
+void OpenDossierContracts(int dossierId, const QString& dossierName) {
     Q_UNUSED(dossierName)
     db::TDataModule1* module = db::dataModule1();
     if (!module)
@@ -19,12 +19,18 @@ void OpenDossierContracts(int dossierId, const QString& dossierName)
     db::Dataset& contract = module->Contract;
     contract.close();
     contract.replaceSqlLine(QStringLiteral("WHERE"), QStringLiteral("WHERE Id_File=%1").arg(dossierId));
-    contract.replaceSqlLine(QStringLiteral("ORDER BY"), QStringLiteral("ORDER BY Contract.Id"));
-    contract.open();
+    // A sort file whose terms the engine refuses falls back to the creation order; choosing the order
+    // again in the sort dialog says what is wrong.
+    OpenWithSortOrder(contract, DefaultContractOrder);
+    module->ContractFile.close();
+    module->ContractFile.open();
+    // The category tree of the navigation belongs to the dossier.
+    db::Dataset& tree = module->Tree;
+    tree.close();
+    tree.replaceSqlLine(QStringLiteral("WHERE"), QStringLiteral("WHERE Id_File=%1").arg(dossierId));
 }
 
-bool OpenFirstDossierAtStartup()
-{
+bool OpenFirstDossierAtStartup() {
     db::TDataModule1* module = db::dataModule1();
     if (!module)
         return true;
