@@ -65,13 +65,22 @@ void CloseDossierData(db::TDataModule1& module) {
 }
 
 void DeleteDossierData(db::TDataModule1& module, int id, db::DeletionProgress* progress) {
-    // The cascade goes through the contract dataset: another open dossier gets its contracts back after.
+    // The cascade goes through the contract dataset: its rows come back as they were when the deletion
+    // fails or concerns another dossier than the open one.
     db::Dataset& contract = module.Contract;
-    const bool otherDossier = app::globals().currentDossierId != id && contract.isOpen();
+    db::PostIfEditing(contract);
+    const bool wasOpen = contract.isOpen();
     const QStringList contractSql = contract.sql();
-    const qint64 currentContract = otherDossier && !db::IsDatasetEmpty(contract) ? contract.currentKey() : -1;
-    if (otherDossier)
-        db::PostIfEditing(contract);
+    const qint64 currentContract = wasOpen && !db::IsDatasetEmpty(contract) ? contract.currentKey() : -1;
+    const auto restoreContracts = [&] {
+        contract.close();
+        contract.setSql(contractSql);
+        if (!wasOpen)
+            return;
+        contract.open();
+        if (currentContract >= 0)
+            contract.locateKey(currentContract);
+    };
     {
         MainFileCloser closer{module.MainFile};
         module.MainFile.close();
@@ -83,20 +92,18 @@ void DeleteDossierData(db::TDataModule1& module, int id, db::DeletionProgress* p
             module.MainFile.remove();
         } catch (...) {
             module.setDeletionProgress(nullptr);
+            restoreContracts();
             throw;
         }
         module.setDeletionProgress(nullptr);
     }
-    if (otherDossier) {
-        contract.close();
-        contract.setSql(contractSql);
-        contract.open();
-        if (currentContract >= 0)
-            contract.locateKey(currentContract);
+    if (app::globals().currentDossierId != id) {
+        restoreContracts();
+        app::DeleteDossierSettings(id);
+        return;
     }
     // Closed before its keys go, so that saving the settings on the way out cannot write them back.
-    if (app::globals().currentDossierId == id)
-        CloseDossierData(module);
+    CloseDossierData(module);
     app::DeleteDossierSettings(id);
 }
 

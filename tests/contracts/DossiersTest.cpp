@@ -179,3 +179,27 @@ TEST_F(DossiersTest, DeletingAnotherDossierLeavesTheOpenOneAsItWas) {
     EXPECT_EQ(count("SELECT COUNT(*) FROM CONTRACT WHERE Reference='modifié'"), 1);
     EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CONTRACT WHERE Id_File=%1").arg(other)), 0);
 }
+
+TEST_F(DossiersTest, AFailedDeletionLeavesTheDossierWholeAndOpen) {
+    const int id = AddDossier(*module, "Gardé", "");
+    contract(id, "Premier");
+    contract(id, "Second");
+    app::IniFile ini;
+    ini.setValue("AutoCalc", QStringLiteral("CodeCount#%1").arg(id), "4");
+    ini.save(app::SettingsFilePath());
+    OpenDossierContracts(id, "Gardé");
+    module->Contract.last();
+    connection().executeNative(
+        "CREATE TRIGGER refus BEFORE DELETE ON CONTRACT BEGIN SELECT RAISE(ABORT, 'refus'); END");
+
+    EXPECT_THROW(DeleteDossierData(*module, id, nullptr), app::AppError);
+
+    EXPECT_EQ(app::globals().currentDossierId, id);
+    EXPECT_EQ(CountDossiers(connection()), 1);
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CONTRACT WHERE Id_File=%1").arg(id)), 2);
+    EXPECT_EQ(module->Contract.recordCount(), 2);
+    EXPECT_EQ(module->Contract.text("Title"), "Second");
+    EXPECT_FALSE(module->MainFile.isOpen());
+    EXPECT_EQ(app::IniFile(app::SettingsFilePath()).value("AutoCalc", QStringLiteral("CodeCount#%1").arg(id)),
+              "4");
+}
