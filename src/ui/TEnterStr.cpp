@@ -1,0 +1,71 @@
+#include "ui/TEnterStr.h"
+
+#include "ui/PrepareForm.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace ui {
+
+TEnterStr::TEnterStr(QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("EnterStr"));
+
+    auto* titleBar = new QWidget(this);
+    titleBar->setObjectName(QStringLiteral("TitleBar"));
+    Title = new QLabel(QStringLiteral("  Saisie d'une chaine de caractère"), titleBar);
+    Title->setObjectName(QStringLiteral("Title"));
+    auto* exit = new QPushButton(QStringLiteral("×"), titleBar);
+    exit->setObjectName(QStringLiteral("SysExitBtn"));
+    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
+    auto* titleLayout = new QHBoxLayout(titleBar);
+    titleLayout->setContentsMargins(0, 0, 0, 0);
+    titleLayout->addWidget(Title, 1);
+    titleLayout->addWidget(exit);
+
+    Lab_Title = new QLabel(this);
+    Lab_Title->setObjectName(QStringLiteral("Lab_Title"));
+    Ed_Str = new QLineEdit(this);
+    Ed_Str->setObjectName(QStringLiteral("Ed_Str"));
+    Ed_Str->setMaxLength(255);
+    Ed_Str->setMinimumWidth(300);
+    Lab_Title->setBuddy(Ed_Str);
+
+    Btn_Ok = new QPushButton(QStringLiteral(" &Ok"), this);
+    Btn_Ok->setObjectName(QStringLiteral("Btn_Ok"));
+    Btn_Ok->setDefault(true);
+    Btn_Cancel = new QPushButton(QStringLiteral(" &Annuler"), this);
+    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
+    connect(Btn_Ok, &QPushButton::clicked, this, &QDialog::accept);
+    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    const auto updateOk = [this] { Btn_Ok->setEnabled(!Ed_Str->text().isEmpty()); };
+    connect(Ed_Str, &QLineEdit::textChanged, this, updateOk);
+    updateOk();
+
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    buttons->addWidget(Btn_Ok);
+    buttons->addWidget(Btn_Cancel);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(titleBar);
+    layout->addWidget(Lab_Title);
+    layout->addWidget(Ed_Str);
+    layout->addLayout(buttons);
+
+    PrepareForm(this);
+}
+
+bool TEnterStr::ask(QWidget* parent, const QString& title, QString& text) {
+    TEnterStr dialog(parent);
+    dialog.Lab_Title->setText(title);
+    dialog.Ed_Str->setText(text);
+    dialog.Ed_Str->selectAll();
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    text = dialog.Ed_Str->text();
+    return true;
+}
+
+} // namespace ui
