@@ -51,6 +51,8 @@ CREATE TABLE CONTRACT (
   Tag TEXT(128) COLLATE NOCASE
 );
 CREATE INDEX CONTRACT_Id_File ON CONTRACT (Id_File);
+-- A dossier's contracts in the order of their designation, as the shipped sort order asks.
+CREATE INDEX CONTRACT_Id_File_Title ON CONTRACT (Id_File, Title);
 CREATE INDEX CONTRACT_NoContract ON CONTRACT (NoContract);
 
 CREATE TABLE PEOPLE (
