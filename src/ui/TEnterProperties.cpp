@@ -28,7 +28,7 @@ namespace {
 // Below these a stored picture is useless; above them a value is no JPEG quality or TCP port.
 constexpr int MinimumWidth = 500, MaximumWidth = 5000;
 constexpr int MinimumJpegQuality = 10, MaximumJpegQuality = 100;
-constexpr int MinimumPort = 1, MaximumPort = 65535;
+constexpr int MinimumPort = 1, MaximumPort = 65535, DefaultPort = 25;
 
 int clampedNumber(const QLineEdit* edit, int minimum, int maximum) {
     return std::clamp(edit->text().toInt(), minimum, maximum);
@@ -192,7 +192,9 @@ void TEnterProperties::apply() {
     s.smtpName = Ed_SMTP_Name->text();
     s.smtpEmail = Ed_SMTP_Email->text();
     s.smtpHost = Ed_SMTP_Host->text();
-    s.smtpPort = clampedNumber(Ed_SMTP_Port, MinimumPort, MaximumPort);
+    // An emptied port means the usual one rather than port 1.
+    s.smtpPort =
+        Ed_SMTP_Port->text().isEmpty() ? DefaultPort : clampedNumber(Ed_SMTP_Port, MinimumPort, MaximumPort);
     app::SaveSettings();
 
     if (!m_backupFolder.isEmpty() && !app::databaseConfig().dataDir.isEmpty())

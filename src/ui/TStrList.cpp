@@ -24,7 +24,10 @@ TStrList::TStrList(const QStringList& items, const QColor& colour, QWidget* pare
     List->viewport()->installEventFilter(this);
     List->installEventFilter(this);
 
+    // The popup takes the height of its rows, however few.
+    List->setMinimumSize(1, 1);
     auto* layout = new QVBoxLayout(this);
+    layout->setSizeConstraint(QLayout::SetNoConstraint);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(List);
     setFocusProxy(List);

@@ -72,6 +72,20 @@ class DialogTest : public ::testing::Test {
             QTest::sendKeyEvent(QTest::Click, widget, Qt::Key_unknown, QString(c), Qt::NoModifier);
     }
 
+    // The names of the controls the Tab key goes through, from first on.
+    static QStringList tabOrder(QWidget* window, QWidget* first, int count) {
+        window->show();
+        window->activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(window));
+        first->setFocus(Qt::TabFocusReason);
+        QStringList names{first->objectName()};
+        for (int i = 1; i < count; ++i) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            names << (QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : QString());
+        }
+        return names;
+    }
+
     // Runs the check once the next modal window is up (the static entry points wait in exec()).
     static void whenModal(std::function<void(QWidget*)> check) {
         QTimer::singleShot(0, [check] {

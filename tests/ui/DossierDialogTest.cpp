@@ -75,6 +75,8 @@ TEST_F(DossierDialogTest, TheDossierDialogPostsWhatWasTypedAndOkWaitsForAName) {
     QTest::keyClick(dialog.Ed_File, Qt::Key_Delete);
     EXPECT_FALSE(dialog.Btn_Ok->isEnabled());
     QTest::keyClicks(dialog.Ed_File, QStringLiteral("Bureau"));
+    EXPECT_EQ(tabOrder(&dialog, dialog.Ed_File, 6),
+              (QStringList{"Ed_File", "Ed_PassWord", "Ed_Name", "Memo_Observation", "Btn_Ok", "Btn_Cancel"}));
     dialog.Btn_Ok->click();
 
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
