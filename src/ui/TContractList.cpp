@@ -19,6 +19,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ui {
 
 namespace {
@@ -28,7 +30,7 @@ const QString DefaultOrder = QStringLiteral("Contract.Id");
 struct Column {
     const char* caption;
     const char* field;
-    int width; // in characters; 0: the caption's width
+    int width; // in characters; 0: as wide as the caption
 };
 
 const Column Columns[] = {{"Statut", "State", 8},
@@ -140,15 +142,17 @@ TContractList::TContractList(const QString& title, const QString& whereLine, QWi
     Grid_List->setEditTriggers(QAbstractItemView::NoEditTriggers);
     Grid_List->verticalHeader()->setDefaultSectionSize(Grid_List->fontMetrics().height() + 6);
     Grid_List->verticalHeader()->hide();
-    Grid_List->setMinimumSize(760, 380);
-    const int charWidth = Grid_List->fontMetrics().averageCharWidth();
+    Grid_List->setMinimumSize(600, 300);
+    // Widths in characters, counted as digits (dates and amounts fill them), never narrower than the
+    // column's caption.
+    const QFontMetrics metrics = Grid_List->fontMetrics();
+    QFont headerFont = Grid_List->horizontalHeader()->font();
+    headerFont.setBold(true); // as some styles draw captions
+    const QFontMetrics header(headerFont);
     for (int column = 0; column < ColumnCount; ++column) {
-        const int characters = Columns[column].width;
-        const int width =
-            characters > 0
-                ? characters * charWidth + 8
-                : Grid_List->fontMetrics().horizontalAdvance(QString::fromUtf8(Columns[column].caption)) + 16;
-        Grid_List->setColumnWidth(column, width);
+        const int text = Columns[column].width * metrics.horizontalAdvance(QLatin1Char('0'));
+        const int caption = header.horizontalAdvance(QString::fromUtf8(Columns[column].caption));
+        Grid_List->setColumnWidth(column, std::max(text, caption) + 16);
     }
 
     Btn_Ok = new QPushButton(QStringLiteral(" &Ok"), this);
@@ -182,6 +186,7 @@ TContractList::TContractList(const QString& title, const QString& whereLine, QWi
     m_list.replaceSqlLine(QStringLiteral("WHERE"), whereLine);
     reload(false);
     PrepareForm(this);
+    resize(960, 480);
 }
 
 TContractList::~TContractList() {
