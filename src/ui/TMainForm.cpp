@@ -1,22 +1,41 @@
 #include "ui/TMainForm.h"
 
 #include "app/AppError.h"
+#include "app/DatabaseConfig.h"
 #include "app/Globals.h"
 #include "app/Settings.h"
 #include "app/TextCatalogue.h"
 #include "app/UserDialogs.h"
 #include "app/WindowPlacement.h"
+#include "contracts/CommandStates.h"
+#include "contracts/CustomLabels.h"
 #include "contracts/DossierOpening.h"
+#include "contracts/Dossiers.h"
+#include "contracts/SortOrder.h"
 #include "db/TDataModule1.h"
+#include "ui/ContractEditor.h"
+#include "ui/DossierActions.h"
+#include "ui/Icons.h"
+#include "ui/MainMenus.h"
+#include "ui/NavigationTree.h"
 #include "ui/PrepareForm.h"
+#include "ui/TContractList.h"
+#include "ui/TEnterProperties.h"
 #include "ui/TGrandePolicesMsg.h"
+#include "ui/TSortList.h"
 
+#include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QMenuBar>
+#include <QLineEdit>
+#include <QMenu>
+#include <QScopedValueRollback>
 #include <QScreen>
+#include <QSplitter>
+#include <QToolButton>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -42,6 +61,33 @@ void reportOnConsole(const QString& text) {
     app::ConsoleDialogs().message(app::MessageKind::Error, text);
 }
 
+void reportError(const app::AppError& error) {
+    app::dialogs().message(app::MessageKind::Error, error.text());
+}
+
+// The grids and lists of the parties, events, images and files: their commands come with their own
+// features, and until then they follow the one gate of those commands.
+const char* const ContractChildControls[] = {"Grid_PeopleList", "Grid_CompanyList", "Grid_Event",
+                                             "ListView_Document_Img", "Grid_Document_File"};
+
+void setEnabledOn(QObject* target, bool enabled) {
+    if (auto* action = qobject_cast<QAction*>(target)) {
+        action->setEnabled(enabled);
+    } else if (auto* menu = qobject_cast<QMenu*>(target)) {
+        menu->setEnabled(enabled);
+        menu->menuAction()->setEnabled(enabled);
+    } else if (auto* widget = qobject_cast<QWidget*>(target)) {
+        if (widget->isEnabled() != enabled || widget->testAttribute(Qt::WA_Disabled) == enabled)
+            widget->setEnabled(enabled);
+    }
+}
+
+// The hourglass for the time of a scope.
+struct WaitCursor {
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+};
+
 } // namespace
 
 void OpenWebSite() {
@@ -52,7 +98,8 @@ void OpenWebSite() {
 TMainForm::TMainForm(Options options, QWidget* parent) : QMainWindow(parent), m_options(options) {
     setObjectName(QStringLiteral("MainForm"));
     buildFrame();
-    buildMenus();
+    connectCommands();
+    connectDataModule();
     runCreationSteps();
 }
 
@@ -63,28 +110,147 @@ void TMainForm::buildFrame() {
     central->setObjectName(QStringLiteral("Pan_Main"));
     auto* layout = new QVBoxLayout(central);
     layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
 
     // The drawn title bar of the design; standard frames replace it (PrepareForm).
     TitleBar = new QWidget(central);
     TitleBar->setObjectName(QStringLiteral("TitleBar"));
-    Title = new QLabel(QStringLiteral(" ") + app::ProductName + QStringLiteral(" ") + app::ProductVersion,
-                       TitleBar);
+    Title = new QLabel(TitleBar);
     Title->setObjectName(QStringLiteral("Title"));
     auto* titleLayout = new QHBoxLayout(TitleBar);
     titleLayout->setContentsMargins(0, 0, 0, 0);
     titleLayout->addWidget(Title, 1);
-
+    setTitle(QString());
     layout->addWidget(TitleBar);
-    layout->addStretch(1);
+
+    menus = new MainMenus(*this);
+    auto* body = new QHBoxLayout;
+    body->setContentsMargins(0, 0, 0, 0);
+    body->setSpacing(0);
+    body->addWidget(menus->sideBar());
+    auto* splitter = new QSplitter(Qt::Horizontal, central);
+    splitter->setObjectName(QStringLiteral("Splitter_Main"));
+    splitter->setChildrenCollapsible(false);
+    splitter->addWidget(buildTreePanel());
+    editor = new ContractEditor(*Tree_Global, splitter);
+    splitter->addWidget(editor);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({170, 630});
+    body->addWidget(splitter, 1);
+    layout->addLayout(body, 1);
+    // The window takes whatever size it was left at, however small: the controls then share what there is.
+    central->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Ignored);
     setCentralWidget(central);
+    dossiers = new DossierActions(*this);
 }
 
-void TMainForm::buildMenus() {
-    Popup_File = menuBar()->addMenu(QStringLiteral("&Fichier"));
-    Popup_File->setObjectName(QStringLiteral("Popup_File"));
-    Popup_File_Exit = Popup_File->addAction(QStringLiteral("&Quitter"));
-    Popup_File_Exit->setObjectName(QStringLiteral("Popup_File_Exit"));
-    connect(Popup_File_Exit, &QAction::triggered, this, &QWidget::close);
+QWidget* TMainForm::buildTreePanel() {
+    auto* panel = new QWidget(this);
+    panel->setObjectName(QStringLiteral("Pan_Tree"));
+    Tree_Global = new NavigationTree(panel);
+    auto* buttons = new QWidget(panel);
+    buttons->setObjectName(QStringLiteral("Pan_Main_Btn"));
+    auto* row = new QHBoxLayout(buttons);
+    row->setContentsMargins(2, 2, 2, 2);
+    row->setSpacing(1);
+    const struct {
+        const char *name, *icon, *hint;
+    } list[] = {
+        {"Btn_Main_First", "first", "Premier contrat"}, {"Btn_Main_Prior", "prior", "Contrat précédent"},
+        {"Btn_Main_Next", "next", "Contrat suivant"},   {"Btn_Main_Last", "last", "Dernier contrat"},
+        {"Btn_Main_Add", "add", "Ajouter un contrat"},  {"Btn_Main_Delete", "delete", "Supprimer ce contrat"},
+        {"Btn_Main_Record", "record", "Enregistrer"}};
+    for (const auto& entry : list) {
+        if (qstrcmp(entry.name, "Btn_Main_Add") == 0)
+            row->addSpacing(8);
+        auto* button = new QToolButton(buttons);
+        button->setObjectName(QString::fromLatin1(entry.name));
+        button->setIcon(ButtonIcon(QString::fromLatin1(entry.icon)));
+        button->setToolTip(QString::fromUtf8(entry.hint));
+        button->setAutoRaise(true);
+        button->setIconSize(QSize(20, 20));
+        row->addWidget(button);
+    }
+    row->addStretch(1);
+    auto* layout = new QVBoxLayout(panel);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    layout->addWidget(Tree_Global, 1);
+    layout->addWidget(buttons);
+    panel->setMinimumWidth(150);
+    return panel;
+}
+
+void TMainForm::connectCommands() {
+    connect(menus->Popup_File_Open, &QAction::triggered, dossiers, &DossierActions::ChooseAndOpenDossier);
+    connect(menus->Popup_File_Close, &QAction::triggered, dossiers, &DossierActions::CloseDossier);
+    connect(menus->Popup_File_Add, &QAction::triggered, dossiers, &DossierActions::CreateDossier);
+    connect(menus->Popup_File_Edit, &QAction::triggered, dossiers, &DossierActions::EditDossier);
+    connect(menus->Popup_File_Delete, &QAction::triggered, dossiers, &DossierActions::DeleteDossier);
+    connect(menus->Popup_File_Properties, &QAction::triggered, this, [this] {
+        EditProperties(this);
+        RefreshCommandStates();
+    });
+    connect(menus->Popup_File_Exit, &QAction::triggered, this, &QWidget::close);
+    connect(menus->Popup_List_All, &QAction::triggered, this, &TMainForm::listAllContracts);
+    connect(menus->Popup_Tools_Sort, &QAction::triggered, this, &TMainForm::sortContracts);
+    connect(menus->Btn_List, &QToolButton::clicked, this, [this] {
+        runRecordCommand([this] {
+            if (db::TDataModule1* module = db::dataModule1())
+                db::PostIfEditing(module->Contract);
+            menus->popupList();
+        });
+    });
+
+    connect(Tree_Global, &QTreeWidget::itemClicked, this, &TMainForm::treeClicked);
+    connect(Tree_Global, &NavigationTree::keyboardMoved, this, &TMainForm::SelectTreeContract);
+    connect(editor, &ContractEditor::commandsChanged, this, &TMainForm::RefreshCommandStates);
+
+    const auto button = [this](const char* name) { return findChild<QToolButton*>(QLatin1String(name)); };
+    const auto move = [this](void (db::Dataset::*step)()) {
+        return [this, step] {
+            runRecordCommand([step] {
+                if (db::TDataModule1* module = db::dataModule1())
+                    (module->Contract.*step)();
+            });
+        };
+    };
+    connect(button("Btn_Main_First"), &QToolButton::clicked, this, move(&db::Dataset::first));
+    connect(button("Btn_Main_Prior"), &QToolButton::clicked, this, move(&db::Dataset::prior));
+    connect(button("Btn_Main_Next"), &QToolButton::clicked, this, move(&db::Dataset::next));
+    connect(button("Btn_Main_Last"), &QToolButton::clicked, this, move(&db::Dataset::last));
+    connect(button("Btn_Main_Add"), &QToolButton::clicked, this, &TMainForm::addContract);
+    connect(button("Btn_Main_Delete"), &QToolButton::clicked, this, &TMainForm::deleteContract);
+    connect(button("Btn_Main_Record"), &QToolButton::clicked, this, [this] {
+        runRecordCommand([] {
+            if (db::TDataModule1* module = db::dataModule1())
+                db::PostIfEditing(module->Contract);
+        });
+    });
+}
+
+void TMainForm::connectDataModule() {
+    db::TDataModule1* module = db::dataModule1();
+    if (!module)
+        return;
+    db::Dataset& contract = module->Contract;
+    connect(&contract, &db::Dataset::dataChanged, this, [this, &contract] {
+        if (m_loading)
+            return;
+        if (contract.state() != db::Dataset::State::Insert)
+            ShowCurrentContract();
+        RefreshCommandStates();
+    });
+    connect(&contract, &db::Dataset::stateChanged, this, [this] {
+        if (!m_loading)
+            RefreshCommandStates();
+    });
+    connect(module, &db::TDataModule1::contractDeleting, this, [this](qint64 id) {
+        Tree_Global->RemoveContractNodes(QStringLiteral("contract"), QString(), id);
+    });
+    connect(module, &db::TDataModule1::contractCaptionChanged, this,
+            [this](qint64 id, const QString& caption) { Tree_Global->RecaptionContractNodes(caption, id); });
 }
 
 void TMainForm::runCreationSteps() {
@@ -100,14 +266,37 @@ void TMainForm::runCreationSteps() {
 
     // No application display name: Qt would append it to every window caption.
     PrepareForm(this);
-
+    editor->showFirstPages();
+    ShowClosedDossier();
     openFirstDossier();
+    ShowCurrentContract();
+    RefreshCommandStates();
 }
 
 void TMainForm::openFirstDossier() {
-    if (!db::dataModule1())
+    db::TDataModule1* module = db::dataModule1();
+    if (!module)
         return;
-    if (contracts::OpenFirstDossierAtStartup())
+    bool readable = false;
+    {
+        const QScopedValueRollback<bool> loading(m_loading, true);
+        readable = contracts::OpenFirstDossierAtStartup();
+    }
+    const int dossier = app::globals().currentDossierId;
+    if (dossier != -1) {
+        try {
+            QString name;
+            for (const contracts::DossierSummary& summary : contracts::ListDossiers(module->connection()))
+                if (summary.id == dossier)
+                    name = summary.name;
+            setTitle(name);
+            Tree_Global->BuildNavigationTree();
+            editor->setCustomLabels(contracts::LoadCustomLabels(module->connection(), dossier));
+        } catch (const app::AppError& error) {
+            reportError(error);
+        }
+    }
+    if (readable)
         return;
     app::dialogs().message(
         app::MessageKind::Warning,
@@ -119,6 +308,179 @@ void TMainForm::openFirstDossier() {
     if (m_options.interactive)
         OpenWebSite();
 }
+
+void TMainForm::setTitle(const QString& dossierName) {
+    QString text = QStringLiteral(" ") + app::ProductName + QStringLiteral(" ") + app::ProductVersion;
+    if (!dossierName.isEmpty())
+        text += QStringLiteral(" - ") + dossierName;
+    Title->setText(text);
+    setWindowTitle(text.mid(1));
+}
+
+// ---------------------------------------------------------------- dossiers
+
+void TMainForm::OpenDossierContracts(int dossierId, const QString& dossierName) {
+    db::TDataModule1* module = db::dataModule1();
+    if (!module)
+        return;
+    if (!commitEdits())
+        return;
+    // An edit of the contract shown until now is kept, not dropped with the dataset.
+    db::PostIfEditing(module->Contract);
+    {
+        const QScopedValueRollback<bool> loading(m_loading, true);
+        setTitle(dossierName);
+        contracts::OpenDossierContracts(dossierId, dossierName);
+        Tree_Global->BuildNavigationTree();
+        editor->setCustomLabels(contracts::LoadCustomLabels(module->connection(), dossierId));
+    }
+    ShowCurrentContract();
+    RefreshCommandStates();
+}
+
+void TMainForm::ShowClosedDossier() {
+    setTitle(QString());
+    editor->showFirstPages();
+    Tree_Global->clear();
+    // No dossier, no labels of its own: the default captions, and nothing written for dossier -1.
+    editor->setCustomLabels({});
+    ShowCurrentContract();
+    RefreshCommandStates();
+}
+
+// ---------------------------------------------------------------- the record
+
+void TMainForm::ShowCurrentContract() {
+    if (db::dataModule1())
+        editor->showContract();
+}
+
+bool TMainForm::commitEdits() {
+    return editor->commitPending();
+}
+
+void TMainForm::runRecordCommand(const std::function<void()>& command) {
+    try {
+        if (commitEdits())
+            command();
+    } catch (const app::AppError& error) {
+        reportError(error);
+    }
+    RefreshCommandStates();
+}
+
+void TMainForm::addContract() {
+    runRecordCommand([this] {
+        db::TDataModule1* module = db::dataModule1();
+        if (!module)
+            return;
+        // The data module gives the new contract its defaults and posts it at once.
+        module->Contract.append();
+        editor->showFirstPages();
+        editor->Ed_Designation->setFocus();
+    });
+}
+
+void TMainForm::deleteContract() {
+    runRecordCommand([this] {
+        db::TDataModule1* module = db::dataModule1();
+        if (!module || db::IsDatasetEmpty(module->Contract) ||
+            !app::dialogs().confirm(QStringLiteral("Confirmez-vous la suppression de ce contrat ?")))
+            return;
+        const WaitCursor waiting;
+        setEnabled(false);
+        try {
+            module->Contract.remove();
+        } catch (...) {
+            setEnabled(true);
+            throw;
+        }
+        setEnabled(true);
+    });
+}
+
+void TMainForm::sortContracts() {
+    runRecordCommand([this] {
+        db::TDataModule1* module = db::dataModule1();
+        if (module && ChooseSortOrder(this))
+            contracts::ApplySortOrder(module->Contract, contracts::DefaultContractOrder);
+    });
+}
+
+void TMainForm::listAllContracts() {
+    runRecordCommand([this] {
+        if (db::TDataModule1* module = db::dataModule1())
+            db::PostIfEditing(module->Contract);
+        ShowAllContracts(this);
+    });
+}
+
+// ---------------------------------------------------------------- the tree
+
+void TMainForm::treeClicked(QTreeWidgetItem* node) {
+    runRecordCommand([this, node] {
+        db::TDataModule1* module = db::dataModule1();
+        if (!module)
+            return;
+        db::PostIfEditing(module->Contract);
+        Tree_Global->LoadGroupingNode(node);
+    });
+    SelectTreeContract();
+}
+
+void TMainForm::SelectTreeContract() {
+    const qint64 id = Tree_Global->selectedContract();
+    db::TDataModule1* module = db::dataModule1();
+    if (id < 0 || !module)
+        return;
+    runRecordCommand([module, id] {
+        const WaitCursor waiting;
+        // A contract that is no longer in the dossier leaves the current one in place.
+        module->Contract.locateKey(id);
+    });
+}
+
+// ---------------------------------------------------------------- command states
+
+void TMainForm::RefreshCommandStates() {
+    db::TDataModule1* module = db::dataModule1();
+    contracts::CommandInputs inputs;
+    inputs.databaseExists = module && app::DatabaseExists();
+    inputs.dossierOpen = app::globals().currentDossierId != -1;
+    if (module) {
+        try {
+            inputs.anyDossier = contracts::CountDossiers(module->connection()) > 0;
+        } catch (const app::AppError&) {
+            inputs.anyDossier = false;
+        }
+        const db::Dataset& contract = module->Contract;
+        inputs.editing = contract.isEditing();
+        inputs.empty = !contract.isOpen() || db::IsDatasetEmpty(contract);
+        inputs.atFirst = inputs.empty || contract.recNo() <= 0;
+        inputs.atLast = inputs.empty || contract.recNo() >= contract.recordCount() - 1;
+    }
+    const contracts::CommandStates states = contracts::ComputeCommandStates(inputs);
+    const auto named = contracts::NamedCommandStates(states);
+    if (m_stateTargets.isEmpty()) {
+        for (const auto& [name, enabled] : named) {
+            QList<QPointer<QObject>>& targets = m_stateTargets[name];
+            if (name == QLatin1String("contractChildCommands")) {
+                for (const char* control : ContractChildControls)
+                    if (QObject* found = findChild<QObject*>(QLatin1String(control)))
+                        targets << found;
+                continue;
+            }
+            for (QObject* found : findChildren<QObject*>(name))
+                targets << found;
+        }
+    }
+    for (const auto& [name, enabled] : named)
+        for (const QPointer<QObject>& target : m_stateTargets.value(name))
+            if (target)
+                setEnabledOn(target, enabled);
+}
+
+// ---------------------------------------------------------------- placement and closing
 
 void TMainForm::setVisible(bool visible) {
     if (visible && !m_placed) {
@@ -162,7 +524,7 @@ void TMainForm::closeEvent(QCloseEvent* event) {
         if (m_terminating)
             reportOnConsole(error.text());
         else
-            app::dialogs().message(app::MessageKind::Error, error.text());
+            reportError(error);
     }
     m_closed = true;
     event->accept();
@@ -172,13 +534,16 @@ bool TMainForm::finishPendingEdit() {
     db::TDataModule1* module = db::dataModule1();
     if (!module)
         return true;
+    // A value the field refuses keeps the window open for the user to correct it.
+    if (!commitEdits() && !m_terminating)
+        return false;
     try {
         db::PostIfEditing(module->Contract);
         return true;
     } catch (const app::AppError& error) {
         if (!m_terminating) {
             // The user keeps the window and the edit, to correct or cancel it.
-            app::dialogs().message(app::MessageKind::Error, error.text());
+            reportError(error);
             return false;
         }
         reportOnConsole(error.text());

@@ -1,15 +1,26 @@
 #pragma once
 
+#include <QHash>
+#include <QList>
 #include <QMainWindow>
+#include <QPointer>
+#include <functional>
 
 class QLabel;
-class QMenu;
+class QToolButton;
+class QTreeWidgetItem;
 
 namespace ui {
 
-// The main window. Creation loads the settings, runs the large-fonts check and opens the first
-// dossier; the first show puts the window where it was left; closing finishes a pending edit and
-// saves the placement with the settings.
+class ContractEditor;
+class DossierActions;
+class MainMenus;
+class NavigationTree;
+
+// The main window: the navigation tree with the record buttons under it on the left, the contract
+// record on the right, the menus and the side bar. Creation loads the settings, runs the large-fonts
+// check and opens the first dossier; the first show puts the window where it was left; closing
+// finishes a pending edit and saves the placement with the settings.
 class TMainForm : public QMainWindow {
     Q_OBJECT
   public:
@@ -27,19 +38,44 @@ class TMainForm : public QMainWindow {
 
     void setVisible(bool visible) override;
 
+    // Loads a dossier: its contracts in the sort file's order, the title, the tree, the custom labels.
+    // A contract edit still pending is posted first (its error stops the opening).
+    void OpenDossierContracts(int dossierId, const QString& dossierName);
+    // The window once the open dossier's data is closed: title, first pages, empty tree, default labels.
+    void ShowClosedDossier();
+    // Heading and fields of the current contract.
+    void ShowCurrentContract();
+    // Enables each command by the rules of the window's state.
+    void RefreshCommandStates();
+    // Makes the contract of the selected tree node the current one.
+    void SelectTreeContract();
+    // Writes what was typed into a field and not yet written; false when the value was refused.
+    bool commitEdits();
+
     QWidget* TitleBar = nullptr;
     QLabel* Title = nullptr;
-    QMenu* Popup_File = nullptr;
-    QAction* Popup_File_Exit = nullptr;
+    MainMenus* menus = nullptr;
+    NavigationTree* Tree_Global = nullptr;
+    ContractEditor* editor = nullptr;
+    DossierActions* dossiers = nullptr;
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
     void buildFrame();
-    void buildMenus();
+    QWidget* buildTreePanel();
+    void connectCommands();
+    void connectDataModule();
     void runCreationSteps();
     void openFirstDossier();
+    void setTitle(const QString& dossierName);
+    void treeClicked(QTreeWidgetItem* node);
+    void runRecordCommand(const std::function<void()>& command);
+    void addContract();
+    void deleteContract();
+    void sortContracts();
+    void listAllContracts();
     void placeOnFirstShow();
     bool finishPendingEdit();
     void closeDatasets();
@@ -49,6 +85,10 @@ class TMainForm : public QMainWindow {
     bool m_placed = false;
     bool m_terminating = false;
     bool m_closed = false;
+    // Set while a dossier is being loaded: the record is shown once, at the end.
+    bool m_loading = false;
+    // The controls and menu items each command state applies to, found once by name.
+    QHash<QString, QList<QPointer<QObject>>> m_stateTargets;
 };
 
 // Opens the maker's web site (catalogue entry Common/WebSite) with the desktop's browser.

@@ -1,15 +1,12 @@
-#include "app/Globals.h"
-#include "app/Settings.h"
-#include "app/UserDialogs.h"
-#include "db/TDataModule1.h"
-#include "db/engine/SqliteConnection.h"
-#include "support/TestSupport.h"
+#include "MainWindowTestFixture.h"
+
+#include "ui/MainMenus.h"
 #include "ui/TGrandePolicesMsg.h"
-#include "ui/TMainForm.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -19,54 +16,35 @@
 
 namespace {
 
-// A main window over a copy of the shipped database, with scripted dialogs; no dossier exists, so
-// the window opens with the contract dataset open and empty.
-class MainWindowTest : public ::testing::Test {
+class MainWindowTest : public mainwindow::MainWindowFixture {
   protected:
-    void SetUp() override {
-        app::globals().dataDir = m_temp.path();
-        app::settings() = app::Settings();
-        const QString database = m_temp.file(QStringLiteral("Data/Access/CONTRACT.MDB"));
-        testsupport::copyShippedDatabase(database);
-        m_connection.open(database);
-        m_module = std::make_unique<db::TDataModule1>(m_connection);
-        app::setDialogs(&m_dialogs);
-    }
-    void TearDown() override {
-        app::setDialogs(nullptr);
-        m_module.reset();
-        m_connection.close();
-    }
-
     QString settingsFile() const { return m_temp.file(app::SettingsFileName); }
-    QString storedTitle(qint64 id) {
-        db::SqliteStatement statement =
-            m_connection.prepare(QStringLiteral("SELECT Title FROM CONTRACT WHERE Id=%1").arg(id));
-        return statement.step() ? statement.value(0).toString() : QString();
-    }
-
-    testsupport::TempFolder m_temp;
-    db::SqliteConnection m_connection;
-    std::unique_ptr<db::TDataModule1> m_module;
-    app::ScriptedDialogs m_dialogs;
+    QString storedTitle(qint64 id) { return stored(QStringLiteral("Title"), id).toString(); }
 };
 
-TEST_F(MainWindowTest, QuitPostsThePendingContractEditAndSavesThePlacement) {
-    ui::TMainForm window(ui::TMainForm::Options{false});
-    EXPECT_EQ(window.windowTitle(), "Mantivo Zadovada 1.34");
-    EXPECT_EQ(app::globals().currentDossierId, -1);
-    ASSERT_TRUE(m_module->Contract.isOpen());
-    // Only what works today is offered.
-    ASSERT_EQ(window.menuBar()->actions().size(), 1);
-    EXPECT_EQ(window.Popup_File->title(), "&Fichier");
-    ASSERT_EQ(window.Popup_File->actions().size(), 1);
-    EXPECT_EQ(window.Popup_File_Exit->text(), "&Quitter");
+QStringList captions(const QList<QAction*>& actions) {
+    QStringList result;
+    for (const QAction* action : actions)
+        if (!action->isSeparator())
+            result << action->text();
+    return result;
+}
 
-    window.show();
-    m_module->Contract.append();
-    const qint64 id = m_module->Contract.integer(QStringLiteral("Id"));
+TEST_F(MainWindowTest, QuitPostsThePendingContractEditAndSavesThePlacement) {
+    const int dossier = addDossier(QStringLiteral("Bureau"));
+    const qint64 id = addContract(dossier, QStringLiteral("Ancien titre"));
+    ui::TMainForm& window = openWindow();
+    EXPECT_EQ(window.windowTitle(), "Mantivo Zadovada 1.34 - Bureau");
+    // Only what works today is offered.
+    EXPECT_EQ(captions(window.menuBar()->actions()), (QStringList{"&Fichier", "&Liste", "&Outils"}));
+    EXPECT_EQ(captions(window.menus->Popup_File->actions()),
+              (QStringList{"&Ouvrir un dossier", "&Fermer ce dossier", "&Créer un dossier",
+                           "&Modifier ce dossier", "&Supprimer ce dossier", "&Propriétés", "&Quitter"}));
+    EXPECT_EQ(captions(window.menus->Popup_List->actions()), QStringList{"&Tous les contrats"});
+    EXPECT_EQ(captions(window.menus->Popup_Tools->actions()), QStringList{"&Trier la base sur ..."});
+
     m_module->Contract.setValue(QStringLiteral("Title"), QStringLiteral("Bail du dépôt"));
-    window.Popup_File_Exit->trigger();
+    window.menus->Popup_File_Exit->trigger();
 
     EXPECT_FALSE(window.isVisible());
     EXPECT_EQ(storedTitle(id), "Bail du dépôt");
@@ -80,10 +58,9 @@ TEST_F(MainWindowTest, QuitPostsThePendingContractEditAndSavesThePlacement) {
 }
 
 TEST_F(MainWindowTest, AnEditThatCannotBePostedKeepsTheWindowOpenUnlessTheSessionEnds) {
-    ui::TMainForm window(ui::TMainForm::Options{false});
-    window.show();
-    m_module->Contract.append();
-    const qint64 id = m_module->Contract.integer(QStringLiteral("Id"));
+    const int dossier = addDossier(QStringLiteral("Bureau"));
+    const qint64 id = addContract(dossier, QStringLiteral("Ancien titre"));
+    ui::TMainForm& window = openWindow();
     m_module->Contract.setValue(QStringLiteral("Title"), QStringLiteral("Mon titre"));
     // Someone else changed the row meanwhile: posting must fail.
     m_connection.execute(QStringLiteral("UPDATE CONTRACT SET Title='Leur titre' WHERE Id=%1").arg(id));

@@ -1,0 +1,90 @@
+#pragma once
+
+#include "ui/FieldBinding.h"
+
+#include <QWidget>
+#include <array>
+#include <functional>
+
+class QCheckBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QStackedWidget;
+class QTabBar;
+class QToolButton;
+
+namespace ui {
+
+class NavigationTree;
+class StateBadge;
+
+// The right side of the main window: the contract record over the current row of the contract dataset,
+// its heading and state badge, the pages "Général" (description, detail, keywords beside the images and
+// files), "Personnalisé" (the twelve custom fields) and "Evénements", and the commands of its fields.
+class ContractEditor : public QWidget {
+    Q_OBJECT
+  public:
+    explicit ContractEditor(NavigationTree& tree, QWidget* parent = nullptr);
+    ~ContractEditor() override;
+
+    // Heading and fields of the current contract.
+    void showContract();
+    void setHeading();
+    // Writes what was typed in a field not yet left; false when a value was refused.
+    bool commitPending();
+    // Page 0 of the notebooks, tab 0 of the three tab controls.
+    void showFirstPages();
+    // The captions of Lab_Misc01 to Lab_Misc12.
+    void setCustomLabels(const QStringList& captions);
+
+    QLabel* Lab_Title_Mat = nullptr;
+    QLineEdit* Ed_State = nullptr;
+    StateBadge* AquaImage_Status = nullptr;
+    QToolButton* Btn_State = nullptr;
+    QTabBar* Tab_Main = nullptr;
+    QStackedWidget* AANotebook1 = nullptr;
+    QTabBar* Tab_Contract = nullptr;
+    QStackedWidget* AANotebook2 = nullptr;
+    QTabBar* Tab_Img_File = nullptr;
+    QStackedWidget* AANotebook3 = nullptr;
+    QLineEdit* Ed_Designation = nullptr;
+    QLineEdit* Ed_Category = nullptr;
+    QLineEdit* Ed_Location = nullptr;
+    std::array<QLabel*, 12> Lab_Misc{};
+
+  signals:
+    // A tab changed or a command ran: the window's commands follow.
+    void commandsChanged();
+
+  private:
+    QWidget* buildTitleBar();
+    QWidget* buildGeneralPage();
+    QWidget* buildDescriptionPage();
+    QWidget* buildDetailPage();
+    QWidget* buildKeywordPage();
+    QWidget* buildAttachmentPanel();
+    QWidget* buildCustomPage();
+    QWidget* buildEventPage();
+    QLineEdit* addEdit(const QString& name, const QString& field,
+                       FieldBinding::Form form = FieldBinding::Form::Text, bool readOnly = false);
+    QToolButton* addButton(const QString& name, const QString& icon, const QString& hint);
+
+    // Commands
+    void pickFrom(QLineEdit* edit, const QString& field, const QString& comboColumn);
+    void pickState();
+    void pickDate(QLineEdit* edit, const QString& field);
+    void stepCount(const QString& field, bool up);
+    void removeCategory();
+    void removeLocation();
+    void renameLabel(int number);
+    void stateShown(const QString& state);
+    void runCommand(const std::function<void()>& command);
+
+    NavigationTree& m_tree;
+    FieldBinding* m_binding = nullptr;
+    // The state noted when the state list was opened; empty when none.
+    QString m_notedState;
+};
+
+} // namespace ui
