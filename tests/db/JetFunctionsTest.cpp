@@ -180,6 +180,9 @@ TEST_F(JetEngineTest, EngineAndFunctionErrorsReachTheCallerAsAppError)
         {"SELECT 'a' LIKE 'a' ESCAPE 'xy'", "ESCAPE"},
         {"SELECT Title FROM CONTRACT WHERE", "incomplete input"},
         {"SELECT Title FROM CONTRACT WHERE Title = = 1", "syntax error"},
+        // a misspelt bracketed name is an error, never a text that matches nothing
+        {"SELECT Title FROM CONTRACT WHERE [Titel]='Titel'", "no such column: Titel"},
+        {"SELECT Title FROM CONTRACT ORDER BY [Titel]", "no such column: Titel"},
     };
     for (const Case& c : cases) {
         try {

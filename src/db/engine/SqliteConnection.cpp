@@ -60,6 +60,8 @@ void SqliteConnection::open(const QString& path, bool create)
     m_path = path;
     sqlite3_extended_result_codes(m_db, 1);
     sqlite3_busy_timeout(m_db, 5000);
+    // [Name] becomes "Name": without this, a misspelt name would silently read as the text 'Name'.
+    sqlite3_db_config(m_db, SQLITE_DBCONFIG_DQS_DML, 0, nullptr);
     try {
         registerJetExtensions(m_db);
         // Reading the schema is what tells a database from any other file.
