@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -134,6 +135,11 @@ ContractEditor::ContractEditor(NavigationTree& tree, QWidget* parent) : QWidget(
     }
     connect(Ed_State, &QLineEdit::textChanged, this, &ContractEditor::stateShown);
     stateShown(QString());
+
+    // Escape gives up the changes not yet recorded, as the conflict messages of the record advise.
+    auto* cancel = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    cancel->setContext(Qt::WidgetWithChildrenShortcut);
+    connect(cancel, &QShortcut::activated, this, &ContractEditor::cancelEdit);
 }
 
 ContractEditor::~ContractEditor() = default;
@@ -524,6 +530,13 @@ void ContractEditor::showContract() {
 
 bool ContractEditor::commitPending() {
     return m_binding->commitPending();
+}
+
+void ContractEditor::cancelEdit() {
+    m_binding->discardPending();
+    if (db::dataModule1())
+        contract().cancel();
+    emit commandsChanged();
 }
 
 void ContractEditor::showFirstPages() {

@@ -33,6 +33,8 @@ class ContractEditor : public QWidget {
     void setHeading();
     // Writes what was typed in a field not yet left; false when a value was refused.
     bool commitPending();
+    // Gives up the edit of the contract: typed text and changes not yet recorded (Escape).
+    void cancelEdit();
     // Page 0 of the notebooks, tab 0 of the three tab controls.
     void showFirstPages();
     // The captions of Lab_Misc01 to Lab_Misc12.

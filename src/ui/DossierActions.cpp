@@ -81,6 +81,7 @@ void DossierActions::run(const std::function<void()>& command) {
             command();
     } catch (const app::AppError& error) {
         app::dialogs().message(app::MessageKind::Error, error.text());
+        m_form.DropVanishedContract();
     }
     m_form.RefreshCommandStates();
 }

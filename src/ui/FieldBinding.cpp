@@ -138,6 +138,12 @@ bool FieldBinding::commitPending() {
     return ok;
 }
 
+void FieldBinding::discardPending() {
+    for (Entry& entry : m_entries)
+        entry.dirty = false;
+    showRow();
+}
+
 QString FieldBinding::shownText(const Entry& entry, bool typing) const {
     if (!hasRow())
         return QString();

@@ -42,6 +42,8 @@ class FieldBinding : public QObject {
     void showRow();
     // Writes every control the user changed and did not leave yet; false when a value was refused.
     bool commitPending();
+    // Forgets what was typed and not written yet; the controls show the row again.
+    void discardPending();
     // True when the dataset has a row to show (an empty dataset leaves the controls read-only).
     bool hasRow() const;
 

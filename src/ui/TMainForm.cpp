@@ -13,6 +13,7 @@
 #include "contracts/Dossiers.h"
 #include "contracts/SortOrder.h"
 #include "db/TDataModule1.h"
+#include "db/engine/SqliteConnection.h"
 #include "ui/ContractEditor.h"
 #include "ui/DossierActions.h"
 #include "ui/Icons.h"
@@ -365,8 +366,30 @@ void TMainForm::runRecordCommand(const std::function<void()>& command) {
             command();
     } catch (const app::AppError& error) {
         reportError(error);
+        DropVanishedContract();
     }
     RefreshCommandStates();
+}
+
+bool TMainForm::DropVanishedContract() {
+    db::TDataModule1* module = db::dataModule1();
+    if (!module || module->Contract.state() != db::Dataset::State::Edit)
+        return false;
+    db::Dataset& contract = module->Contract;
+    const qint64 id = contract.currentKey();
+    try {
+        db::SqliteStatement row =
+            module->connection().prepareNative(QStringLiteral("SELECT 1 FROM CONTRACT WHERE Id=?"));
+        row.bindInt(1, id);
+        if (row.step())
+            return false;
+        editor->cancelEdit();
+        Tree_Global->RemoveContractNodes(QStringLiteral("contract"), QString(), id);
+        db::ReopenKeepingPosition(contract);
+    } catch (const app::AppError& error) {
+        reportError(error);
+    }
+    return true;
 }
 
 void TMainForm::addContract() {
@@ -542,9 +565,9 @@ bool TMainForm::finishPendingEdit() {
         return true;
     } catch (const app::AppError& error) {
         if (!m_terminating) {
-            // The user keeps the window and the edit, to correct or cancel it.
+            // The user keeps the window and the edit, to correct or cancel it, unless the contract is gone.
             reportError(error);
-            return false;
+            return DropVanishedContract();
         }
         reportOnConsole(error.text());
         module->Contract.cancel();

@@ -51,6 +51,10 @@ class TMainForm : public QMainWindow {
     void SelectTreeContract();
     // Writes what was typed into a field and not yet written; false when the value was refused.
     bool commitEdits();
+    // After a failed recording: when another copy of the program deleted the contract being edited, the
+    // edit is given up (there is nothing left to record it into) and the contracts are read again.
+    // True when that happened.
+    bool DropVanishedContract();
 
     QWidget* TitleBar = nullptr;
     QLabel* Title = nullptr;

@@ -6,10 +6,13 @@
 #include "ui/ContractEditor.h"
 #include "ui/StateBadge.h"
 #include "ui/TEnterStr.h"
+#include "ui/TSelectDate.h"
+#include "ui/TStrList.h"
 
 #include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
@@ -160,6 +163,67 @@ TEST_F(MainWindowRecordTest, AValueTheFieldRefusesIsReportedAndThePreviousValueS
     click("Btn_Main_Record");
     EXPECT_DOUBLE_EQ(stored(QStringLiteral("AnnualCost"), id).toDouble(), 80.0);
     EXPECT_TRUE(m_dialogs.shown().empty());
+}
+
+TEST_F(MainWindowRecordTest, EscapeGivesUpTheChangesThatAnotherCopyMadeImpossibleToRecord) {
+    const qint64 id = addContract(m_dossier, QStringLiteral("Alpha"));
+    openWindow();
+    type("Ed_Designation", QStringLiteral("Mon titre"));
+    m_connection.executeNative(QStringLiteral("UPDATE CONTRACT SET Title='Leur titre' WHERE Id=%1").arg(id));
+    click("Btn_Main_Record");
+    ASSERT_EQ(m_dialogs.shown().size(), 1u);
+    EXPECT_TRUE(m_dialogs.shown().front().text.contains(QStringLiteral("modifié par un autre utilisateur")));
+    EXPECT_TRUE(enabled("Btn_Main_Record"));
+
+    find("Ed_Reference")->setFocus();
+    QTest::keyClick(find("Ed_Reference"), Qt::Key_Escape);
+    EXPECT_FALSE(contract().isEditing());
+    EXPECT_FALSE(enabled("Btn_Main_Record"));
+    EXPECT_EQ(shown("Ed_Designation"), "Leur titre");
+    EXPECT_EQ(heading(), "Contrat (Leur titre)");
+}
+
+TEST_F(MainWindowRecordTest, AContractDeletedByAnotherCopyIsGivenUpWithAFrenchMessage) {
+    const qint64 gone = addContract(m_dossier, QStringLiteral("Alpha"));
+    addContract(m_dossier, QStringLiteral("Bravo"));
+    openWindow();
+    type("Ed_Designation", QStringLiteral("Mon titre"));
+    m_connection.executeNative(QStringLiteral("DELETE FROM CONTRACT WHERE Id=%1").arg(gone));
+
+    click("Btn_Main_Next");
+    ASSERT_EQ(m_dialogs.shown().size(), 1u);
+    EXPECT_EQ(m_dialogs.shown().front().kind, app::MessageKind::Error);
+    EXPECT_TRUE(m_dialogs.shown().front().text.contains(QStringLiteral("supprimé par un autre utilisateur")));
+    // Nothing is left to record the edit into: the window goes on with the contracts that exist.
+    EXPECT_FALSE(contract().isEditing());
+    EXPECT_EQ(contract().recordCount(), 1);
+    EXPECT_EQ(heading(), "Contrat (Bravo)");
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM CONTRACT")), 1);
+    EXPECT_TRUE(m_window->close());
+}
+
+TEST_F(MainWindowRecordTest, EnterInAFieldOpensItsListOrItsCalendar) {
+    addContract(m_dossier, QStringLiteral("Alpha"));
+    // The pick lists live in the first row of COMBOITEMS, which the shipped database holds.
+    m_connection.executeNative(
+        QStringLiteral("UPDATE COMBOITEMS SET Contract_Support='Papier' || char(13) || "
+                       "char(10) || 'Electronique' WHERE Id=(SELECT MIN(Id) FROM COMBOITEMS)"));
+    openWindow();
+    QTest::keyClick(find("Ed_Date_Sign"), Qt::Key_Return);
+    EXPECT_NE(m_window->findChild<ui::TSelectDate*>(), nullptr);
+
+    QTest::keyClick(find("Ed_Support"), Qt::Key_Return);
+    auto* list = m_window->findChild<ui::TStrList*>();
+    ASSERT_NE(list, nullptr);
+    QStringList items;
+    for (int i = 0; i < list->List->count(); ++i)
+        items << list->List->item(i)->text();
+    EXPECT_EQ(items, (QStringList{"", "Electronique", "Papier"}));
+    list->List->setCurrentRow(2);
+    QTest::keyClick(list->List, Qt::Key_Return);
+    EXPECT_EQ(shown("Ed_Support"), "Papier");
+    click("Btn_Main_Record");
+    EXPECT_EQ(contract().text(QStringLiteral("Support")), "Papier");
 }
 
 TEST_F(MainWindowRecordTest, DeletingAContractAsksFirstThenRemovesItAndShowsTheNextOne) {
