@@ -32,7 +32,7 @@ KeysetCursor::KeysetCursor(SqliteConnection& connection, const QString& jetSql) 
     const jet::SelectShape shape = jet::analyseSelect(jetSql);
     m_table = quoted(shape.table);
     describeFields(shape);
-    readKeys(shape.where, shape.orderBy);
+    readKeys(shape.tableAlias, shape.where, shape.orderBy);
 }
 
 KeysetCursor::~KeysetCursor() = default;
@@ -87,9 +87,12 @@ void KeysetCursor::want(int field)
     m_page = -1;
 }
 
-void KeysetCursor::readKeys(const QString& where, const QString& orderBy)
+void KeysetCursor::readKeys(const QString& alias, const QString& where, const QString& orderBy)
 {
     QString sql = QStringLiteral("SELECT rowid FROM ") + m_table;
+    // The WHERE and ORDER BY lines name the table by its alias when the statement gives one.
+    if (!alias.isEmpty())
+        sql += QStringLiteral(" AS ") + quoted(alias);
     if (!where.trimmed().isEmpty())
         sql += QStringLiteral(" WHERE ") + where;
     // The key ends every order so that rows that sort alike keep one order from one opening to the next.

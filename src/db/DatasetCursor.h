@@ -74,7 +74,7 @@ private:
         int length = 0;
     };
     void describeFields(const jet::SelectShape& shape);
-    void readKeys(const QString& where, const QString& orderBy);
+    void readKeys(const QString& alias, const QString& where, const QString& orderBy);
     void fetchPage(int page);
     void want(int field);
     QVariant slotValue(int row, int field);

@@ -178,6 +178,25 @@ TEST_F(DatasetTest, APostAfterAnotherCopyChangedTheRowFailsAndLosesNothing)
     }
 }
 
+TEST_F(DatasetTest, ATableAliasNamedInTheWhereAndOrderLinesKeepsTheDatasetUpdatable)
+{
+    connection.execute("INSERT INTO CONTRACT (Id_File, Title) VALUES (1, 'Bail')");
+    connection.execute("INSERT INTO CONTRACT (Id_File, Title) VALUES (1, 'Assurance')");
+    connection.execute("INSERT INTO CONTRACT (Id_File, Title) VALUES (2, 'Autre dossier')");
+    for (const char* select : {"SELECT C.* FROM CONTRACT AS C", "SELECT C.Id, C.Title FROM [CONTRACT] C"}) {
+        SCOPED_TRACE(select);
+        Dataset contract(connection, "Contract", {select, "WHERE C.Id_File=1", "ORDER BY C.Title"});
+        contract.open();
+        EXPECT_TRUE(contract.isUpdatable());
+        EXPECT_EQ(walk(contract, "Title"), (QStringList{"Assurance", "Bail"}));
+        contract.first();
+        contract.setValue("Title", QStringLiteral("Assurance habitation"));
+        contract.post();
+        EXPECT_EQ(count("SELECT COUNT(*) FROM CONTRACT WHERE Title='Assurance habitation'"), 1);
+        connection.execute("UPDATE CONTRACT SET Title='Assurance' WHERE Title='Assurance habitation'");
+    }
+}
+
 TEST_F(DatasetTest, AJoinIsAReadOnlySnapshot)
 {
     connection.execute("INSERT INTO CONTRACT (Id_File, Title) VALUES (1, 'Bail')");

@@ -27,6 +27,7 @@ TEST(AnalyseSelect, ReadsTheDatasetsSingleTableSelects)
     struct Case {
         const char* sql;
         const char* table;
+        const char* alias;
         bool star;
         const char* columns;
         const char* where;
@@ -36,18 +37,18 @@ TEST(AnalyseSelect, ReadsTheDatasetsSingleTableSelects)
         {"SELECT ID, FullName, LoginName, LoginPassword, Administrator, Comment as [Color], Custom00144243 "
          "as [Size] "
          "FROM PROFILES",
-         "PROFILES", false,
+         "PROFILES", "", false,
          "ID,FullName,LoginName,LoginPassword,Administrator,Comment>Color,Custom00144243>Size", "", ""},
         {"SELECT * FROM CONTRACT\nWHERE Id_File=3\nORDER BY Contract.Title DESC, Contract.Id", "CONTRACT",
-         true, "", "Id_File=3", "Contract.Title DESC, Contract.Id"},
+         "", true, "", "Id_File=3", "Contract.Title DESC, Contract.Id"},
         {"SELECT [VALUE], [ID_CLASS], [ID_ATTRIBUTE], [USERID] FROM [OBJECT_VAL_STR] WHERE [ID_CLASS]=-99",
-         "OBJECT_VAL_STR", false, "VALUE,ID_CLASS,ID_ATTRIBUTE,USERID", "\"ID_CLASS\"=-99", ""},
+         "OBJECT_VAL_STR", "", false, "VALUE,ID_CLASS,ID_ATTRIBUTE,USERID", "\"ID_CLASS\"=-99", ""},
         {"select [CONTRACT].[Title], C.Id from [CONTRACT] AS C where C.Date_Term <= #3/25/2007# and C.Title "
          "like "
          "\"l'a%\" order by UCase(C.Title);",
-         "CONTRACT", false, "Title,Id", "C.Date_Term <= '2007-03-25' and C.Title like 'l''a%'",
+         "CONTRACT", "C", false, "Title,Id", "C.Date_Term <= '2007-03-25' and C.Title like 'l''a%'",
          "jet_ucase(C.Title) COLLATE NOCASE"},
-        {"SELECT T.* FROM TREE T WHERE Id_File=2 AND (Title = True OR Title = 'x')", "TREE", true, "",
+        {"SELECT T.* FROM TREE T WHERE Id_File=2 AND (Title = True OR Title = 'x')", "TREE", "T", true, "",
          "Id_File=2 AND (Title = 1 OR Title = 'x')", ""},
     };
     for (const Case& c : cases) {
@@ -55,6 +56,7 @@ TEST(AnalyseSelect, ReadsTheDatasetsSingleTableSelects)
         SCOPED_TRACE(c.sql);
         EXPECT_TRUE(shape.singleTable);
         EXPECT_EQ(shape.table.toStdString(), c.table);
+        EXPECT_EQ(shape.tableAlias.toStdString(), c.alias);
         EXPECT_EQ(shape.star, c.star);
         EXPECT_EQ(columnsText(shape).toStdString(), c.columns);
         EXPECT_EQ(shape.where.toStdString(), c.where);

@@ -168,14 +168,17 @@ SelectShape analyseSelect(const QString& jetSql)
             i = next(i);
             if (!isName(tokens, i))
                 return {};
+            shape.tableAlias = tokens[i].name();
             i = next(i);
         } else if (isName(tokens, i)) {
             bool keyword = false;
             for (const char* word :
                  {"WHERE", "ORDER", "GROUP", "HAVING", "UNION", "LEFT", "RIGHT", "INNER", "JOIN"})
                 keyword = keyword || tokens[i].isWord(word);
-            if (!keyword)
+            if (!keyword) {
+                shape.tableAlias = tokens[i].name();
                 i = next(i);
+            }
         }
         qsizetype stop = end;
         while (stop > i && (tokens[stop - 1].isSpace() || tokens[stop - 1].isSymbol(";")))

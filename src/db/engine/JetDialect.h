@@ -24,6 +24,7 @@ struct SelectShape {
                               // [WHERE ...] [ORDER BY ...]; no DISTINCT/TOP/JOIN/GROUP BY/HAVING/UNION,
                               // no expressions or functions in the select list, no comma in FROM
     QString table;            // unbracketed table name as written
+    QString tableAlias;       // unbracketed alias of the table; empty if none
     bool star = false;
     QList<SelectColumn> columns; // unbracketed, qualifiers dropped ("[CONTRACT].[Title]" -> Title)
     QString where;   // the WHERE condition translated to engine SQL, without the keyword; may be empty
