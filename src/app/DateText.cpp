@@ -95,7 +95,15 @@ QDateTime fromIso(const QString& text)
     bool hasTime = false;
     if (!parseIso(text.trimmed(), date, time, hasTime))
         return {};
-    return QDateTime(date, time);
+    return wallClock(date, time);
+}
+
+QDateTime wallClock(const QDate& date, const QTime& time)
+{
+    const QDateTime local(date, time);
+    if (local.isValid() || !date.isValid() || !time.isValid())
+        return local;
+    return QDateTime(date, time, Qt::UTC);
 }
 
 QString toJetLiteral(const QDate& date)

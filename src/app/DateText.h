@@ -15,6 +15,9 @@ QString timeText(const QTime& time);             // "hh:mm:ss"
 QString toIso(const QDate& date);                // "2007-03-25"
 QString toIso(const QDateTime& moment);          // "2007-03-25" or "2007-03-25 10:20:30"
 QDateTime fromIso(const QString& text);          // invalid on anything else
+// A local date and time as written; one that the local clock skips when summer time begins is kept
+// as written all the same (in UTC terms), since stored times carry no time zone.
+QDateTime wallClock(const QDate& date, const QTime& time);
 // Reads "YYYY-MM-DD" with an optional " HH:MM[:SS]" quickly (no regular expression, no time zone);
 // false on anything else. hasTime tells whether a time part was written.
 bool parseIso(const QString& text, QDate& date, QTime& time, bool& hasTime);

@@ -49,7 +49,7 @@ QVariant fromStored(FieldKind kind, const QVariant& stored)
         if (!app::datetext::parseIso(stored.toString(), date, time, hasTime))
             return QVariant();
         // A plain date stays a QDate: no time zone to look up for the dates of every row.
-        return hasTime ? QVariant(QDateTime(date, time)) : QVariant(date);
+        return hasTime ? QVariant(app::datetext::wallClock(date, time)) : QVariant(date);
     }
     case FieldKind::Text:
     case FieldKind::Memo:

@@ -141,6 +141,22 @@ TEST_F(DatasetTest, AValueTypedWrongIsRefusedAndTheFieldKeepsItsValue)
     EXPECT_TRUE(contract.isNull("Date_Sign"));
 }
 
+TEST_F(DatasetTest, ATimeThatTheLocalClockSkipsReadsShowsAndIsTypedAsWritten)
+{
+    const SummerTimeClock clock; // 31/03/2024: from 02:00 straight to 03:00
+    connection.execute("INSERT INTO EVENT (Id_File, Id_Ref, DateEvent) VALUES (1, 1, '2024-03-31 02:30:00')");
+    Dataset event(connection, "Event", {"SELECT * FROM EVENT", "WHERE Id_Ref=1"});
+    event.open();
+    EXPECT_EQ(event.text("DateEvent"), "31/03/2024 02:30:00");
+    EXPECT_EQ(event.dateTime("DateEvent").time(), QTime(2, 30));
+    event.setValue("DateEvent", QStringLiteral("2024-03-31 02:45:00"));
+    event.post();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM EVENT WHERE DateEvent='2024-03-31 02:45:00'"), 1);
+    event.setValue("DateEvent", event.value("DateEvent"));
+    event.post();
+    EXPECT_EQ(count("SELECT COUNT(*) FROM EVENT WHERE DateEvent='2024-03-31 02:45:00'"), 1);
+}
+
 TEST_F(DatasetTest, APostAfterAnotherCopyChangedTheRowFailsAndLosesNothing)
 {
     connection.execute("INSERT INTO CONTRACT (Id_File, Title, Code) VALUES (1, 'Ancien', 'C1')");

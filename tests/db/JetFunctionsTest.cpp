@@ -1,6 +1,7 @@
 #include "app/AppError.h"
 #include "app/Clock.h"
 #include "db/engine/SqliteConnection.h"
+#include "db/DbFixture.h"
 #include "support/TestSupport.h"
 
 #include <QVariant>
@@ -158,6 +159,35 @@ TEST_F(JetEngineTest, JetFunctionsGiveJetsResults)
         const QString sql = QStringLiteral("SELECT ") + u(c.expression);
         try {
             EXPECT_EQ(scalar(sql).toStdString(), c.expected) << c.expression;
+        } catch (const app::AppError& error) {
+            ADD_FAILURE() << c.expression << ": " << error.text().toStdString();
+        }
+    }
+}
+
+TEST_F(JetEngineTest, DateFunctionsCountWallClockTimeAcrossSummerTimeChanges)
+{
+    const SummerTimeClock clock;
+    struct Case {
+        const char* expression;
+        const char* expected;
+    };
+    // 31 March 2024: the local clock jumps from 02:00 to 03:00; 27 October 2024: from 03:00 back to 02:00.
+    const Case cases[] = {
+        {"DateAdd('h', 1, '2024-03-31 01:30:00')", "2024-03-31 02:30:00"},
+        {"DateAdd('h', 12, #3/31/2024#)", "2024-03-31 12:00:00"},
+        {"DateAdd('d', 1, '2024-03-30 02:30:00')", "2024-03-31 02:30:00"},
+        {"DateAdd('n', 90, '2024-10-27 01:00:00')", "2024-10-27 02:30:00"},
+        {"CDate(45382.5)", "2024-03-31 12:00:00"},
+        {"CDate('31/03/2024 02:30')", "2024-03-31 02:30:00"},
+        {"Hour('2024-03-31 02:30:00')", "2"},
+        {"DateDiff('h', #3/31/2024#, #4/1/2024#)", "24"},
+        {"DateAdd('m', 1, '2024-02-29 02:15:00')", "2024-03-29 02:15:00"},
+    };
+    for (const Case& c : cases) {
+        try {
+            EXPECT_EQ(scalar(QStringLiteral("SELECT ") + u(c.expression)).toStdString(), c.expected)
+                << c.expression;
         } catch (const app::AppError& error) {
             ADD_FAILURE() << c.expression << ": " << error.text().toStdString();
         }

@@ -94,12 +94,12 @@ void jetNow(sqlite3_context* context, int, sqlite3_value**)
 {
     const QDateTime now = app::clock::now();
     resultDate(context,
-               QDateTime(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second())));
+               momentOf(now.date(), QTime(now.time().hour(), now.time().minute(), now.time().second())));
 }
 
 void jetDate(sqlite3_context* context, int, sqlite3_value**)
 {
-    resultDate(context, QDateTime(app::clock::today(), QTime(0, 0)));
+    resultDate(context, momentOf(app::clock::today(), QTime(0, 0)));
 }
 
 void jetTime(sqlite3_context* context, int, sqlite3_value**)
@@ -150,11 +150,11 @@ QDateTime addInterval(const QDateTime& moment, Interval kind, qint64 count)
 {
     switch (kind) {
     case Interval::Year:
-        return QDateTime(moment.date().addYears(static_cast<int>(count)), moment.time());
+        return momentOf(moment.date().addYears(static_cast<int>(count)), moment.time());
     case Interval::Quarter:
-        return QDateTime(moment.date().addMonths(static_cast<int>(count * 3)), moment.time());
+        return momentOf(moment.date().addMonths(static_cast<int>(count * 3)), moment.time());
     case Interval::Month: // Qt, like Jet, keeps the day within the new month: 31/01 + 1 month = 28/02
-        return QDateTime(moment.date().addMonths(static_cast<int>(count)), moment.time());
+        return momentOf(moment.date().addMonths(static_cast<int>(count)), moment.time());
     case Interval::DayOfYear:
     case Interval::Day:
     case Interval::Weekday:
@@ -315,7 +315,7 @@ void jetDateSerial(sqlite3_context* context, int, sqlite3_value** argv)
     // Months and days beyond their range carry over, as in Jet: DateSerial(2007, 2, 31) is 3 March.
     const QDate date =
         QDate(fullYear, 1, 1).addMonths(static_cast<int>(month) - 1).addDays(static_cast<qint64>(day) - 1);
-    resultDate(context, QDateTime(date, QTime(0, 0)));
+    resultDate(context, momentOf(date, QTime(0, 0)));
 }
 
 void jetCDate(sqlite3_context* context, int, sqlite3_value** argv)
@@ -329,7 +329,7 @@ void jetDateValue(sqlite3_context* context, int, sqlite3_value** argv)
 {
     QDateTime moment;
     if (readDate(context, argv[0], moment))
-        resultDate(context, QDateTime(moment.date(), QTime(0, 0)));
+        resultDate(context, momentOf(moment.date(), QTime(0, 0)));
 }
 
 void jetTimeValue(sqlite3_context* context, int, sqlite3_value** argv)

@@ -44,10 +44,15 @@ void resultError(sqlite3_context* context, const QString& text)
     sqlite3_result_error(context, utf8.constData(), static_cast<int>(utf8.size()));
 }
 
+QDateTime momentOf(const QDate& date, const QTime& time)
+{
+    return QDateTime(date, time, Qt::UTC);
+}
+
 namespace {
 const QDateTime& dayZero()
 {
-    static const QDateTime zero(QDate(1899, 12, 30), QTime(0, 0));
+    static const QDateTime zero = momentOf(QDate(1899, 12, 30), QTime(0, 0));
     return zero;
 }
 } // namespace
@@ -72,9 +77,11 @@ QDateTime dateValue(sqlite3_value* value)
     if (isNumber(value))
         return fromJetDayNumber(number(value));
     const QString source = text(value).trimmed();
-    QDateTime moment = app::datetext::fromIso(source);
-    if (moment.isValid())
-        return moment;
+    QDate isoDate;
+    QTime isoTime;
+    bool hasTime = false;
+    if (app::datetext::parseIso(source, isoDate, isoTime, hasTime))
+        return momentOf(isoDate, isoTime);
     static const QRegularExpression display(
         QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})(?:\\s+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?$"));
     static const QRegularExpression timeAlone(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
@@ -82,12 +89,12 @@ QDateTime dateValue(sqlite3_value* value)
     if (m.hasMatch()) {
         const QDate date(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
         const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
-        return date.isValid() && time.isValid() ? QDateTime(date, time) : QDateTime();
+        return date.isValid() && time.isValid() ? momentOf(date, time) : QDateTime();
     }
     m = timeAlone.match(source);
     if (m.hasMatch()) {
         const QTime time(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
-        return time.isValid() ? QDateTime(dayZero().date(), time) : QDateTime();
+        return time.isValid() ? momentOf(dayZero().date(), time) : QDateTime();
     }
     return {};
 }

@@ -16,6 +16,10 @@ void resultText(sqlite3_context* context, const QString& text);
 // An error of the function, in French; the engine adds it to its own message.
 void resultError(sqlite3_context* context, const QString& text);
 
+// Jet's dates carry no time zone: every moment the functions work on is held in UTC terms, so that
+// adding hours or days, or reading a day number, never meets a summer-time change of the local clock.
+QDateTime momentOf(const QDate& date, const QTime& time);
+
 // A date argument: ISO text, dd/mm/yyyy, a time alone, or Jet's day number (days since 30/12/1899).
 // Invalid for a value that is not a date.
 QDateTime dateValue(sqlite3_value* value);
