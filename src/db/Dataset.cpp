@@ -273,7 +273,13 @@ QDateTime Dataset::dateTime(const QString& field) const { return value(field).to
 QDate Dataset::date(const QString& field) const { return value(field).toDate(); }
 bool Dataset::isNull(const QString& field) const { return value(field).isNull(); }
 
-qint64 Dataset::currentKey() const { return m_cursor ? m_cursor->key(m_row) : -1; }
+qint64 Dataset::currentKey() const
+{
+    // A row being inserted has no key until it is posted; m_row is still the row shown before it.
+    if (!m_cursor || m_state == State::Insert)
+        return -1;
+    return m_cursor->key(m_row);
+}
 
 void Dataset::setValue(const QString& field, const QVariant& value)
 {

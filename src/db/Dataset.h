@@ -77,7 +77,7 @@ public:
     bool isNull(const QString& field) const;
     // Sets a field of the current row; puts a browsing row in edit state first.
     void setValue(const QString& field, const QVariant& value);
-    // The row key of the current row (the table's rowid), -1 when none.
+    // The row key of the current row (the table's rowid), -1 when none or while a row is being inserted.
     qint64 currentKey() const;
 
     // --- editing

@@ -118,6 +118,13 @@ TEST_F(DatasetTest, InsertsEditsAndCancelsWithTheirEvents)
     contract.next(); // moving away posts the edit
     EXPECT_EQ(contract.state(), Dataset::State::Browse);
     EXPECT_EQ(count("SELECT COUNT(*) FROM CONTRACT WHERE Title='Bail d''habitation'"), 1);
+
+    // A row being inserted has no key yet: it is not the row that was current before it.
+    const qint64 posted = contract.currentKey();
+    contract.append();
+    EXPECT_EQ(contract.currentKey(), -1);
+    contract.cancel();
+    EXPECT_EQ(contract.currentKey(), posted);
 }
 
 TEST_F(DatasetTest, AValueTypedWrongIsRefusedAndTheFieldKeepsItsValue)
