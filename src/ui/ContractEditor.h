@@ -3,25 +3,23 @@
 #include "ui/FieldBinding.h"
 
 #include <QWidget>
-#include <array>
-#include <functional>
 
-class QCheckBox;
 class QLabel;
 class QLineEdit;
-class QPlainTextEdit;
 class QStackedWidget;
 class QTabBar;
 class QToolButton;
 
 namespace ui {
 
+class CustomFieldsPage;
+class DescriptionPage;
 class NavigationTree;
 class StateBadge;
 
 // The right side of the main window: the contract record over the current row of the contract dataset,
-// its heading and state badge, the pages "Général" (description, detail, keywords beside the images and
-// files), "Personnalisé" (the twelve custom fields) and "Evénements", and the commands of its fields.
+// its heading and state badge, the pages "Général" (description, detail and keywords beside the images and
+// files), "Personnalisé" (the custom fields) and "Evénements".
 class ContractEditor : public QWidget {
     Q_OBJECT
   public:
@@ -51,9 +49,9 @@ class ContractEditor : public QWidget {
     QTabBar* Tab_Img_File = nullptr;
     QStackedWidget* AANotebook3 = nullptr;
     QLineEdit* Ed_Designation = nullptr;
-    QLineEdit* Ed_Category = nullptr;
     QLineEdit* Ed_Location = nullptr;
-    std::array<QLabel*, 12> Lab_Misc{};
+    DescriptionPage* description = nullptr;
+    CustomFieldsPage* custom = nullptr;
 
   signals:
     // A tab changed or a command ran: the window's commands follow.
@@ -62,29 +60,19 @@ class ContractEditor : public QWidget {
   private:
     QWidget* buildTitleBar();
     QWidget* buildGeneralPage();
-    QWidget* buildDescriptionPage();
     QWidget* buildDetailPage();
     QWidget* buildKeywordPage();
     QWidget* buildAttachmentPanel();
-    QWidget* buildCustomPage();
     QWidget* buildEventPage();
-    QLineEdit* addEdit(const QString& name, const QString& field,
-                       FieldBinding::Form form = FieldBinding::Form::Text, bool readOnly = false);
-    QToolButton* addButton(const QString& name, const QString& icon, const QString& hint);
 
-    // Commands
-    void pickFrom(QLineEdit* edit, const QString& field, const QString& comboColumn);
-    void pickState();
-    void pickDate(QLineEdit* edit, const QString& field);
-    void stepCount(const QString& field, bool up);
-    void removeCategory();
-    void removeLocation();
-    void renameLabel(int number);
-    void stateShown(const QString& state);
     void runCommand(const std::function<void()>& command);
+    void pickState();
+    void removeLocation();
+    void stateShown(const QString& state);
 
     NavigationTree& m_tree;
     FieldBinding* m_binding = nullptr;
+    CommandRunner m_run;
     // The state noted when the state list was opened; empty when none.
     QString m_notedState;
 };

@@ -4,12 +4,18 @@
 #include "app/UserDialogs.h"
 #include "contracts/RecordEditing.h"
 #include "db/Dataset.h"
+#include "ui/Icons.h"
 
 #include <QCheckBox>
 #include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
+#include <QTableWidget>
+#include <QToolButton>
 
 namespace ui {
 
@@ -51,6 +57,43 @@ void OnDoubleClick(QWidget* control, std::function<void()> action) {
     new ActionFilter(control, QEvent::MouseButtonDblClick, std::move(action));
 }
 
+QLabel* FieldLabel(QWidget* parent, const QString& name, const QString& caption) {
+    auto* label = new QLabel(caption, parent);
+    label->setObjectName(name);
+    return label;
+}
+
+QToolButton* CommandButton(QWidget* parent, const QString& name, const QString& icon, const QString& hint) {
+    auto* button = new QToolButton(parent);
+    button->setObjectName(name);
+    button->setIcon(ButtonIcon(icon));
+    button->setToolTip(hint);
+    button->setAutoRaise(true);
+    return button;
+}
+
+QWidget* EditWithButtons(QWidget* parent, QWidget* edit, std::initializer_list<QWidget*> buttons) {
+    auto* box = new QWidget(parent);
+    auto* layout = new QHBoxLayout(box);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(2);
+    layout->addWidget(edit, 1);
+    for (QWidget* button : buttons)
+        layout->addWidget(button);
+    return box;
+}
+
+QTableWidget* EmptyGrid(QWidget* parent, const QString& name, const QStringList& columns) {
+    auto* grid = new QTableWidget(0, static_cast<int>(columns.size()), parent);
+    grid->setObjectName(name);
+    grid->setHorizontalHeaderLabels(columns);
+    grid->horizontalHeader()->setStretchLastSection(true);
+    grid->verticalHeader()->hide();
+    grid->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    grid->setSelectionBehavior(QAbstractItemView::SelectRows);
+    return grid;
+}
+
 FieldBinding::FieldBinding(db::Dataset& dataset, QObject* parent) : QObject(parent), m_dataset(dataset) {}
 
 void FieldBinding::bind(QLineEdit* edit, const QString& field, Form form) {
@@ -60,6 +103,17 @@ void FieldBinding::bind(QLineEdit* edit, const QString& field, Form form) {
     connect(edit, &QLineEdit::textEdited, this, [this, index] { typing(m_entries[index]); });
     connect(edit, &QLineEdit::editingFinished, this, [this, index] { commit(m_entries[index]); });
     edit->installEventFilter(this);
+}
+
+QLineEdit* FieldBinding::newEdit(QWidget* parent, const QString& name, const QString& field, Form form,
+                                 bool readOnly, int maxLength) {
+    auto* edit = new QLineEdit(parent);
+    edit->setObjectName(name);
+    edit->setReadOnly(readOnly);
+    if (maxLength > 0)
+        edit->setMaxLength(maxLength);
+    bind(edit, field, form);
+    return edit;
 }
 
 void FieldBinding::bind(QPlainTextEdit* memo, const QString& field) {

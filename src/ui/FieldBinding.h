@@ -2,12 +2,17 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <functional>
+#include <initializer_list>
 #include <vector>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QTableWidget;
+class QToolButton;
 class QWidget;
 
 namespace db {
@@ -34,6 +39,9 @@ class FieldBinding : public QObject {
     explicit FieldBinding(db::Dataset& dataset, QObject* parent = nullptr);
 
     void bind(QLineEdit* edit, const QString& field, Form form = Form::Text);
+    // A new edit bound to the field, taking at most maxLength characters (0: no limit).
+    QLineEdit* newEdit(QWidget* parent, const QString& name, const QString& field, Form form = Form::Text,
+                       bool readOnly = false, int maxLength = 0);
     void bind(QPlainTextEdit* memo, const QString& field);
     void bind(QCheckBox* check, const QString& field);
 
@@ -71,6 +79,18 @@ class FieldBinding : public QObject {
     bool m_showing = false;
     bool m_readOnly = false;
 };
+
+// Runs a command of the record: what was typed is written first, an error is shown in French, and the
+// window's commands follow afterwards.
+using CommandRunner = std::function<void(const std::function<void()>&)>;
+
+// The small pieces the pages of the record are made of.
+QLabel* FieldLabel(QWidget* parent, const QString& name, const QString& caption);
+QToolButton* CommandButton(QWidget* parent, const QString& name, const QString& icon, const QString& hint);
+// An edit with its buttons on one line.
+QWidget* EditWithButtons(QWidget* parent, QWidget* edit, std::initializer_list<QWidget*> buttons);
+// A grid that later commands fill: laid out with its column captions, read-only, selecting rows.
+QTableWidget* EmptyGrid(QWidget* parent, const QString& name, const QStringList& columns);
 
 // Runs an action when the user presses Enter in the control (an edit) or double-clicks it (any control).
 void OnEnterKey(QLineEdit* edit, std::function<void()> action);

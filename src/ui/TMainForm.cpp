@@ -14,12 +14,14 @@
 #include "contracts/SortOrder.h"
 #include "db/TDataModule1.h"
 #include "db/engine/SqliteConnection.h"
+#include "ui/CommandStatesView.h"
 #include "ui/ContractEditor.h"
 #include "ui/DossierActions.h"
 #include "ui/Icons.h"
 #include "ui/MainMenus.h"
 #include "ui/NavigationTree.h"
 #include "ui/PrepareForm.h"
+#include "ui/RecordButtons.h"
 #include "ui/TContractList.h"
 #include "ui/TEnterProperties.h"
 #include "ui/TGrandePolicesMsg.h"
@@ -66,23 +68,6 @@ void reportError(const app::AppError& error) {
     app::dialogs().message(app::MessageKind::Error, error.text());
 }
 
-// The grids and lists of the parties, events, images and files: their commands come with their own
-// features, and until then they follow the one gate of those commands.
-const char* const ContractChildControls[] = {"Grid_PeopleList", "Grid_CompanyList", "Grid_Event",
-                                             "ListView_Document_Img", "Grid_Document_File"};
-
-void setEnabledOn(QObject* target, bool enabled) {
-    if (auto* action = qobject_cast<QAction*>(target)) {
-        action->setEnabled(enabled);
-    } else if (auto* menu = qobject_cast<QMenu*>(target)) {
-        menu->setEnabled(enabled);
-        menu->menuAction()->setEnabled(enabled);
-    } else if (auto* widget = qobject_cast<QWidget*>(target)) {
-        if (widget->isEnabled() != enabled || widget->testAttribute(Qt::WA_Disabled) == enabled)
-            widget->setEnabled(enabled);
-    }
-}
-
 // The hourglass for the time of a scope.
 struct WaitCursor {
     WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
@@ -96,7 +81,8 @@ void OpenWebSite() {
         QUrl(app::GetText(QStringLiteral("Common"), QStringLiteral("WebSite"), app::WebAddress)));
 }
 
-TMainForm::TMainForm(Options options, QWidget* parent) : QMainWindow(parent), m_options(options) {
+TMainForm::TMainForm(Options options, QWidget* parent)
+    : QMainWindow(parent), m_options(options), m_states(*this) {
     setObjectName(QStringLiteral("MainForm"));
     buildFrame();
     connectCommands();
@@ -150,30 +136,7 @@ QWidget* TMainForm::buildTreePanel() {
     auto* panel = new QWidget(this);
     panel->setObjectName(QStringLiteral("Pan_Tree"));
     Tree_Global = new NavigationTree(panel);
-    auto* buttons = new QWidget(panel);
-    buttons->setObjectName(QStringLiteral("Pan_Main_Btn"));
-    auto* row = new QHBoxLayout(buttons);
-    row->setContentsMargins(2, 2, 2, 2);
-    row->setSpacing(1);
-    const struct {
-        const char *name, *icon, *hint;
-    } list[] = {
-        {"Btn_Main_First", "first", "Premier contrat"}, {"Btn_Main_Prior", "prior", "Contrat précédent"},
-        {"Btn_Main_Next", "next", "Contrat suivant"},   {"Btn_Main_Last", "last", "Dernier contrat"},
-        {"Btn_Main_Add", "add", "Ajouter un contrat"},  {"Btn_Main_Delete", "delete", "Supprimer ce contrat"},
-        {"Btn_Main_Record", "record", "Enregistrer"}};
-    for (const auto& entry : list) {
-        if (qstrcmp(entry.name, "Btn_Main_Add") == 0)
-            row->addSpacing(8);
-        auto* button = new QToolButton(buttons);
-        button->setObjectName(QString::fromLatin1(entry.name));
-        button->setIcon(ButtonIcon(QString::fromLatin1(entry.icon)));
-        button->setToolTip(QString::fromUtf8(entry.hint));
-        button->setAutoRaise(true);
-        button->setIconSize(QSize(20, 20));
-        row->addWidget(button);
-    }
-    row->addStretch(1);
+    auto* buttons = new RecordButtons(*this, panel);
     auto* layout = new QVBoxLayout(panel);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
@@ -197,7 +160,7 @@ void TMainForm::connectCommands() {
     connect(menus->Popup_List_All, &QAction::triggered, this, &TMainForm::listAllContracts);
     connect(menus->Popup_Tools_Sort, &QAction::triggered, this, &TMainForm::sortContracts);
     connect(menus->Btn_List, &QToolButton::clicked, this, [this] {
-        runRecordCommand([this] {
+        RunRecordCommand([this] {
             if (db::TDataModule1* module = db::dataModule1())
                 db::PostIfEditing(module->Contract);
             menus->popupList();
@@ -207,28 +170,6 @@ void TMainForm::connectCommands() {
     connect(Tree_Global, &QTreeWidget::itemClicked, this, &TMainForm::treeClicked);
     connect(Tree_Global, &NavigationTree::keyboardMoved, this, &TMainForm::SelectTreeContract);
     connect(editor, &ContractEditor::commandsChanged, this, &TMainForm::RefreshCommandStates);
-
-    const auto button = [this](const char* name) { return findChild<QToolButton*>(QLatin1String(name)); };
-    const auto move = [this](void (db::Dataset::*step)()) {
-        return [this, step] {
-            runRecordCommand([step] {
-                if (db::TDataModule1* module = db::dataModule1())
-                    (module->Contract.*step)();
-            });
-        };
-    };
-    connect(button("Btn_Main_First"), &QToolButton::clicked, this, move(&db::Dataset::first));
-    connect(button("Btn_Main_Prior"), &QToolButton::clicked, this, move(&db::Dataset::prior));
-    connect(button("Btn_Main_Next"), &QToolButton::clicked, this, move(&db::Dataset::next));
-    connect(button("Btn_Main_Last"), &QToolButton::clicked, this, move(&db::Dataset::last));
-    connect(button("Btn_Main_Add"), &QToolButton::clicked, this, &TMainForm::addContract);
-    connect(button("Btn_Main_Delete"), &QToolButton::clicked, this, &TMainForm::deleteContract);
-    connect(button("Btn_Main_Record"), &QToolButton::clicked, this, [this] {
-        runRecordCommand([] {
-            if (db::TDataModule1* module = db::dataModule1())
-                db::PostIfEditing(module->Contract);
-        });
-    });
 }
 
 void TMainForm::connectDataModule() {
@@ -360,7 +301,7 @@ bool TMainForm::commitEdits() {
     return editor->commitPending();
 }
 
-void TMainForm::runRecordCommand(const std::function<void()>& command) {
+void TMainForm::RunRecordCommand(const std::function<void()>& command) {
     try {
         if (commitEdits())
             command();
@@ -392,38 +333,8 @@ bool TMainForm::DropVanishedContract() {
     return true;
 }
 
-void TMainForm::addContract() {
-    runRecordCommand([this] {
-        db::TDataModule1* module = db::dataModule1();
-        if (!module)
-            return;
-        // The data module gives the new contract its defaults and posts it at once.
-        module->Contract.append();
-        editor->showFirstPages();
-        editor->Ed_Designation->setFocus();
-    });
-}
-
-void TMainForm::deleteContract() {
-    runRecordCommand([this] {
-        db::TDataModule1* module = db::dataModule1();
-        if (!module || db::IsDatasetEmpty(module->Contract) ||
-            !app::dialogs().confirm(QStringLiteral("Confirmez-vous la suppression de ce contrat ?")))
-            return;
-        const WaitCursor waiting;
-        setEnabled(false);
-        try {
-            module->Contract.remove();
-        } catch (...) {
-            setEnabled(true);
-            throw;
-        }
-        setEnabled(true);
-    });
-}
-
 void TMainForm::sortContracts() {
-    runRecordCommand([this] {
+    RunRecordCommand([this] {
         db::TDataModule1* module = db::dataModule1();
         if (module && ChooseSortOrder(this))
             contracts::ApplySortOrder(module->Contract, contracts::DefaultContractOrder);
@@ -431,7 +342,7 @@ void TMainForm::sortContracts() {
 }
 
 void TMainForm::listAllContracts() {
-    runRecordCommand([this] {
+    RunRecordCommand([this] {
         if (db::TDataModule1* module = db::dataModule1())
             db::PostIfEditing(module->Contract);
         ShowAllContracts(this);
@@ -441,7 +352,7 @@ void TMainForm::listAllContracts() {
 // ---------------------------------------------------------------- the tree
 
 void TMainForm::treeClicked(QTreeWidgetItem* node) {
-    runRecordCommand([this, node] {
+    RunRecordCommand([this, node] {
         db::TDataModule1* module = db::dataModule1();
         if (!module)
             return;
@@ -456,7 +367,7 @@ void TMainForm::SelectTreeContract() {
     db::TDataModule1* module = db::dataModule1();
     if (id < 0 || !module)
         return;
-    runRecordCommand([module, id] {
+    RunRecordCommand([module, id] {
         const WaitCursor waiting;
         // A contract that is no longer in the dossier leaves the current one in place.
         module->Contract.locateKey(id);
@@ -482,25 +393,7 @@ void TMainForm::RefreshCommandStates() {
         inputs.atFirst = inputs.empty || contract.recNo() <= 0;
         inputs.atLast = inputs.empty || contract.recNo() >= contract.recordCount() - 1;
     }
-    const contracts::CommandStates states = contracts::ComputeCommandStates(inputs);
-    const auto named = contracts::NamedCommandStates(states);
-    if (m_stateTargets.isEmpty()) {
-        for (const auto& [name, enabled] : named) {
-            QList<QPointer<QObject>>& targets = m_stateTargets[name];
-            if (name == QLatin1String("contractChildCommands")) {
-                for (const char* control : ContractChildControls)
-                    if (QObject* found = findChild<QObject*>(QLatin1String(control)))
-                        targets << found;
-                continue;
-            }
-            for (QObject* found : findChildren<QObject*>(name))
-                targets << found;
-        }
-    }
-    for (const auto& [name, enabled] : named)
-        for (const QPointer<QObject>& target : m_stateTargets.value(name))
-            if (target)
-                setEnabledOn(target, enabled);
+    m_states.apply(contracts::ComputeCommandStates(inputs));
 }
 
 // ---------------------------------------------------------------- placement and closing

@@ -1,9 +1,8 @@
 #pragma once
 
-#include <QHash>
-#include <QList>
+#include "ui/CommandStatesView.h"
+
 #include <QMainWindow>
-#include <QPointer>
 #include <functional>
 
 class QLabel;
@@ -51,6 +50,9 @@ class TMainForm : public QMainWindow {
     void SelectTreeContract();
     // Writes what was typed into a field and not yet written; false when the value was refused.
     bool commitEdits();
+    // Runs a command on the record: typing written first, an error shown in French (a contract that
+    // another copy deleted meanwhile given up), the command states refreshed afterwards.
+    void RunRecordCommand(const std::function<void()>& command);
     // After a failed recording: when another copy of the program deleted the contract being edited, the
     // edit is given up (there is nothing left to record it into) and the contracts are read again.
     // True when that happened.
@@ -75,9 +77,6 @@ class TMainForm : public QMainWindow {
     void openFirstDossier();
     void setTitle(const QString& dossierName);
     void treeClicked(QTreeWidgetItem* node);
-    void runRecordCommand(const std::function<void()>& command);
-    void addContract();
-    void deleteContract();
     void sortContracts();
     void listAllContracts();
     void placeOnFirstShow();
@@ -91,8 +90,7 @@ class TMainForm : public QMainWindow {
     bool m_closed = false;
     // Set while a dossier is being loaded: the record is shown once, at the end.
     bool m_loading = false;
-    // The controls and menu items each command state applies to, found once by name.
-    QHash<QString, QList<QPointer<QObject>>> m_stateTargets;
+    CommandStatesView m_states;
 };
 
 // Opens the maker's web site (catalogue entry Common/WebSite) with the desktop's browser.
