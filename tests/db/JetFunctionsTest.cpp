@@ -153,6 +153,7 @@ TEST_F(JetEngineTest, JetFunctionsGiveJetsResults)
         {"'a' & Null & 'b'", "ab"},
         {"1 + 2 & 3", "33"},
         {"\"it's\" & ' ok'", "it's ok"},
+        {"'one statement'; ", "one statement"},
         {"True + False", "1"},
     };
     for (const Case& c : cases) {
@@ -213,6 +214,9 @@ TEST_F(JetEngineTest, EngineAndFunctionErrorsReachTheCallerAsAppError)
         // a misspelt bracketed name is an error, never a text that matches nothing
         {"SELECT Title FROM CONTRACT WHERE [Titel]='Titel'", "no such column: Titel"},
         {"SELECT Title FROM CONTRACT ORDER BY [Titel]", "no such column: Titel"},
+        // the engine would run the first statement and drop the second without a word
+        {"SELECT Title FROM CONTRACT; DELETE FROM PROFILES", "plusieurs instructions"},
+        {"UPDATE CONTRACT SET Title='x'; DELETE FROM NoSuchTable", "plusieurs instructions"},
     };
     for (const Case& c : cases) {
         try {

@@ -16,6 +16,21 @@ SqliteStatement::SqliteStatement(sqlite3* handle, const QString& sql) : m_db(han
         m_stmt = nullptr;
         fail(rc);
     }
+    // The engine would run the first statement and drop the others without a word.
+    const char* end = utf8.constData() + utf8.size();
+    if (m_stmt && tail && tail < end) {
+        sqlite3_stmt* next = nullptr;
+        const int nextRc = sqlite3_prepare_v2(m_db, tail, static_cast<int>(end - tail), &next, nullptr);
+        sqlite3_finalize(next);
+        if (nextRc != SQLITE_OK || next) {
+            sqlite3_finalize(m_stmt);
+            m_stmt = nullptr;
+            throw app::AppError(
+                QStringLiteral("La requête contient plusieurs instructions : elles doivent être exécutées "
+                               "une à une.\rRequête : ") +
+                m_sql);
+        }
+    }
 }
 
 SqliteStatement::~SqliteStatement() { sqlite3_finalize(m_stmt); }
