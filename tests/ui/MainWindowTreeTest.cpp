@@ -180,23 +180,61 @@ TEST_F(MainWindowTreeTest, ContractNodesFollowTheDesignationTheStateAndTheDeleti
     EXPECT_EQ(children(node(QStringLiteral("Statut/Signé"))), QStringList{"Déjà signé (SIGNE)"});
 }
 
-TEST_F(MainWindowTreeTest, RemovingTheCategoryTakesTheContractOutOfItsNode) {
+TEST_F(MainWindowTreeTest, RemovingTheCategoryOrTheLocationTakesTheContractOutOfItsNode) {
     addCategory(m_dossier, QStringLiteral("Bureaux"), 0, 0);
+    m_connection.executeNative(
+        QStringLiteral("INSERT INTO TREE_LOCATION (NodeTitle, NodeLevel, NodePos) VALUES "
+                       "('Localisations', 0, 0), ('Site A', 1, 1)"));
     const qint64 id = addContract(m_dossier, QStringLiteral("Loyer"), QString(), QStringLiteral("PROJET"),
                                   QStringLiteral("Bureaux"));
+    m_connection.executeNative(QStringLiteral("UPDATE CONTRACT SET Location='Site A' WHERE Id=%1").arg(id));
     openWindow();
-    click(node(QStringLiteral("Bureaux")));
-    ASSERT_EQ(children(node(QStringLiteral("Bureaux"))).size(), 1);
 
-    m_dialogs.queueAnswer(false);
-    find<QToolButton>("Btn_Delete_Category")->click();
-    EXPECT_EQ(stored(QStringLiteral("Category"), id), "Bureaux");
-    m_dialogs.queueAnswer(true);
-    find<QToolButton>("Btn_Delete_Category")->click();
-    EXPECT_EQ(m_dialogs.texts().last(), "Désirez-vous supprimer le dossier sélectionné ?");
-    EXPECT_EQ(stored(QStringLiteral("Category"), id), "");
-    EXPECT_TRUE(children(node(QStringLiteral("Bureaux"))).isEmpty());
-    EXPECT_EQ(find<QLineEdit>("Ed_Category")->text(), "");
+    const struct {
+        const char *node, *button, *column, *edit, *question;
+    } removals[] = {{"Bureaux", "Btn_Delete_Category", "Category", "Ed_Category",
+                     "Désirez-vous supprimer le dossier sélectionné ?"},
+                    {"Localisations/Site A", "Btn_Delete_Location", "Location", "Ed_Location",
+                     "Désirez-vous supprimer la localisation ?"}};
+    for (const auto& removal : removals) {
+        const QString path = QString::fromUtf8(removal.node);
+        const QString column = QString::fromLatin1(removal.column);
+        click(node(path));
+        ASSERT_EQ(children(node(path)), QStringList{"Loyer (PROJET)"}) << removal.node;
+        const QString before = stored(column, id).toString();
+
+        m_dialogs.clear();
+        m_dialogs.queueAnswer(false);
+        find<QToolButton>(removal.button)->click();
+        EXPECT_EQ(m_dialogs.texts(), QStringList{QString::fromUtf8(removal.question)});
+        EXPECT_EQ(stored(column, id), before) << removal.column;
+
+        m_dialogs.queueAnswer(true);
+        find<QToolButton>(removal.button)->click();
+        EXPECT_EQ(stored(column, id), "") << removal.column;
+        EXPECT_TRUE(children(node(path)).isEmpty()) << removal.node;
+        EXPECT_EQ(find<QLineEdit>(removal.edit)->text(), "") << removal.edit;
+        EXPECT_FALSE(contract().isEditing());
+    }
+}
+
+TEST_F(MainWindowTreeTest, RecaptioningPartiesFollowsTheirRowsAndDropsTheGoneOnes) {
+    const qint64 contractId = addContract(m_dossier, QStringLiteral("Bail"));
+    for (const char* name : {"Durand", "Martin"}) {
+        m_connection.executeNative(
+            QStringLiteral("INSERT INTO PEOPLE (Id_File, Name) VALUES (-1, '%1')").arg(QLatin1String(name)));
+        m_connection.executeNative(
+            QStringLiteral("INSERT INTO L_PEOPLE (Id_File, Id_Ref, Id_People) VALUES (-1, %1, %2)")
+                .arg(contractId)
+                .arg(m_connection.lastInsertId()));
+    }
+    openWindow();
+    ASSERT_EQ(children(node(QStringLiteral("Personnes physiques"))), (QStringList{"Durand", "Martin"}));
+
+    m_connection.executeNative(QStringLiteral("UPDATE PEOPLE SET Name='Durand-Leroy' WHERE Name='Durand'"));
+    m_connection.executeNative(QStringLiteral("DELETE FROM PEOPLE WHERE Name='Martin'"));
+    tree()->RecaptionNodes(QStringLiteral("people"));
+    EXPECT_EQ(children(node(QStringLiteral("Personnes physiques"))), QStringList{"Durand-Leroy"});
 }
 
 } // namespace
