@@ -148,6 +148,27 @@ TEST_F(RecordRulesTest, AFailedContractDeletionLeavesTheContractWhole)
     EXPECT_TRUE(QFile::exists(TDataModule1::pageImagePath(page)));
 }
 
+TEST_F(RecordRulesTest, ADeletionThatTheEngineRolledBackWhollyLeavesNoTransactionBehind)
+{
+    const qint64 id = newContract("Bail");
+    addChildren(id);
+    // Some failures (a full disk, a trigger's ROLLBACK) make the engine end the whole transaction itself.
+    connection.executeNative("CREATE TRIGGER refuse BEFORE DELETE ON EVENT BEGIN SELECT RAISE(ROLLBACK, 'refusé'); END");
+
+    EXPECT_THROW(module->Contract.remove(), app::AppError);
+    EXPECT_EQ(connection.transactionDepth(), 0);
+    EXPECT_EQ(children(id), 3);
+
+    // What is deleted afterwards is committed and takes its file along.
+    connection.execute("INSERT INTO PEOPLE (Id_File, Name) VALUES (-1, 'Alain')");
+    const QString photo = TDataModule1::personImagePath(connection.lastInsertId());
+    testsupport::writeFile(photo, "jpeg");
+    module->People.open();
+    module->People.remove();
+    EXPECT_FALSE(QFile::exists(photo));
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PEOPLE"), 0);
+}
+
 TEST_F(RecordRulesTest, PeopleAndCompaniesAreSharedAndTakeTheirPictureAlong)
 {
     for (Dataset* dataset : {&module->People, &module->CompanyList}) {

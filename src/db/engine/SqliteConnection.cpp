@@ -158,7 +158,12 @@ void SqliteConnection::commit()
 {
     if (m_depth == 0)
         return;
-    executeNative(QStringLiteral("RELEASE SAVEPOINT level%1").arg(m_depth));
+    try {
+        executeNative(QStringLiteral("RELEASE SAVEPOINT level%1").arg(m_depth));
+    } catch (const app::AppError&) {
+        forgetEndedTransaction();
+        throw;
+    }
     --m_depth;
 }
 
@@ -166,9 +171,26 @@ void SqliteConnection::rollback()
 {
     if (m_depth == 0)
         return;
-    executeNative(QStringLiteral("ROLLBACK TO SAVEPOINT level%1").arg(m_depth));
-    executeNative(QStringLiteral("RELEASE SAVEPOINT level%1").arg(m_depth));
+    try {
+        executeNative(QStringLiteral("ROLLBACK TO SAVEPOINT level%1").arg(m_depth));
+        executeNative(QStringLiteral("RELEASE SAVEPOINT level%1").arg(m_depth));
+    } catch (const app::AppError&) {
+        // Already undone when the engine ended the whole transaction itself.
+        if (forgetEndedTransaction())
+            return;
+        throw;
+    }
     --m_depth;
+}
+
+bool SqliteConnection::forgetEndedTransaction()
+{
+    // Some failures (a full disk, a trigger's ROLLBACK) make the engine roll the whole transaction back
+    // and with it every savepoint; the levels counted here are then gone as well.
+    if (!m_db || !sqlite3_get_autocommit(m_db))
+        return false;
+    m_depth = 0;
+    return true;
 }
 
 QString SqliteConnection::engineVersion() { return QString::fromLatin1(sqlite3_libversion()); }

@@ -65,6 +65,9 @@ public:
     sqlite3* handle() const { return m_db; }
 
 private:
+    // True (and no level left) when the engine has no transaction open any more.
+    bool forgetEndedTransaction();
+
     sqlite3* m_db = nullptr;
     QString m_path;
     int m_depth = 0;
