@@ -145,13 +145,17 @@ void Dataset::last()
     scrolled();
 }
 
+// Moving leaves the other end: a row reached past its last (or first) row is at one end only, so that
+// a dataset of one row never reads as empty (at its beginning and its end at once) after a walk.
 void Dataset::next()
 {
     requireOpen();
     postPendingEdit();
+    if (m_eof)
+        return;
+    m_bof = false;
     if (m_row + 1 < m_cursor->count()) {
         ++m_row;
-        m_bof = m_eof = false;
         scrolled();
     } else {
         m_eof = true;
@@ -162,9 +166,11 @@ void Dataset::prior()
 {
     requireOpen();
     postPendingEdit();
+    if (m_bof)
+        return;
+    m_eof = false;
     if (m_row > 0) {
         --m_row;
-        m_bof = m_eof = false;
         scrolled();
     } else {
         m_bof = true;

@@ -82,6 +82,27 @@ TEST_F(DatasetTest, NavigatesLocatesAndKeepsPositionOnReopen)
     EXPECT_EQ(people.text("Nom"), "Claire");
 }
 
+TEST_F(DatasetTest, WalkingPastEitherEndOfOneRowDoesNotMakeItLookEmpty)
+{
+    addPeople({"Alain"});
+    Dataset people(connection, "People", {"SELECT * FROM PEOPLE", "WHERE ID_FILE=-1", "ORDER BY Name"});
+    people.open();
+    EXPECT_EQ(walk(people, "Name"), QStringList{"Alain"});
+    EXPECT_TRUE(people.eof());
+    EXPECT_FALSE(people.bof());
+    EXPECT_FALSE(db::IsDatasetEmpty(people));
+    people.prior();
+    EXPECT_TRUE(people.bof());
+    EXPECT_FALSE(people.eof());
+    EXPECT_FALSE(db::IsDatasetEmpty(people));
+    EXPECT_EQ(people.text("Name"), "Alain");
+
+    people.remove();
+    people.next();
+    people.prior();
+    EXPECT_TRUE(db::IsDatasetEmpty(people));
+}
+
 TEST_F(DatasetTest, InsertsEditsAndCancelsWithTheirEvents)
 {
     Dataset contract(connection, "Contract", {"SELECT * FROM CONTRACT", "WHERE Id_File=7", "ORDER BY Title"});
