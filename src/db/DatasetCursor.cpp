@@ -1,6 +1,7 @@
 #include "db/DatasetCursor.h"
 
 #include "app/AppError.h"
+#include "db/engine/JetSyntax.h"
 #include "db/engine/SqliteConnection.h"
 
 #include <algorithm>
@@ -13,9 +14,7 @@ namespace {
 
 QString quoted(const QString& identifier)
 {
-    QString text = identifier;
-    text.replace(QLatin1Char('"'), QStringLiteral("\"\""));
-    return QLatin1Char('"') + text + QLatin1Char('"');
+    return jet::sqliteSyntax().quoteName(identifier);
 }
 
 [[noreturn]] void readOnly()

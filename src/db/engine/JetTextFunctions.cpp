@@ -237,18 +237,18 @@ void jetVal(sqlite3_context* context, int argc, sqlite3_value** argv)
         sqlite3_result_double(context, amount);
 }
 
-void jetInt(sqlite3_context* context, int argc, sqlite3_value** argv)
+double roundedDown(double amount)
 {
-    double amount = 0;
-    if (anyNull(context, argc, argv) || !readNumber(context, argv[0], amount))
-        return;
-    if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER)
-        sqlite3_result_value(context, argv[0]);
-    else
-        sqlite3_result_double(context, std::floor(amount));
+    return std::floor(amount);
 }
 
-void jetFix(sqlite3_context* context, int argc, sqlite3_value** argv)
+double roundedTowardZero(double amount)
+{
+    return std::trunc(amount);
+}
+
+// Int (rounded down) and Fix (rounded toward zero); an integer stays as it is.
+template <double (*whole)(double)> void jetWhole(sqlite3_context* context, int argc, sqlite3_value** argv)
 {
     double amount = 0;
     if (anyNull(context, argc, argv) || !readNumber(context, argv[0], amount))
@@ -256,7 +256,7 @@ void jetFix(sqlite3_context* context, int argc, sqlite3_value** argv)
     if (sqlite3_value_type(argv[0]) == SQLITE_INTEGER)
         sqlite3_result_value(context, argv[0]);
     else
-        sqlite3_result_double(context, std::trunc(amount));
+        sqlite3_result_double(context, whole(amount));
 }
 
 void jetSgn(sqlite3_context* context, int argc, sqlite3_value** argv)
@@ -294,8 +294,8 @@ void registerTextFunctions(sqlite3* handle)
     define(handle, "jet_ccur", 1, jetCDbl);
     define(handle, "jet_cbool", 1, jetCBool);
     define(handle, "jet_val", 1, jetVal);
-    define(handle, "jet_int", 1, jetInt);
-    define(handle, "jet_fix", 1, jetFix);
+    define(handle, "jet_int", 1, jetWhole<roundedDown>);
+    define(handle, "jet_fix", 1, jetWhole<roundedTowardZero>);
     define(handle, "jet_sgn", 1, jetSgn);
 }
 
