@@ -18,11 +18,19 @@ int createDatabaseCommand(const QStringList& args) {
     if (QFile::exists(args[1]))
         throw app::AppError(QStringLiteral("Le fichier « %1 » existe déjà.").arg(args[1]));
     db::SqliteConnection connection;
-    connection.open(args[1], true);
-    connection.executeNative(QStringLiteral("PRAGMA journal_mode=DELETE"));
-    connection.executeScript(schema);
-    connection.executeNative(QStringLiteral("VACUUM"));
-    connection.close();
+    try {
+        connection.open(args[1], true);
+        connection.executeNative(QStringLiteral("PRAGMA journal_mode=DELETE"));
+        connection.executeScript(schema);
+        connection.executeNative(QStringLiteral("VACUUM"));
+        connection.close();
+    } catch (const app::AppError&) {
+        // A half-made database would pass for the empty one and stand in the way of the next attempt.
+        connection.close();
+        for (const char* suffix : {"", "-journal", "-wal", "-shm"})
+            QFile::remove(args[1] + QLatin1String(suffix));
+        throw;
+    }
     return 0;
 }
 
