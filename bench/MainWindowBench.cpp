@@ -178,6 +178,17 @@ int run(const Options& options) {
             .arg(steps)
             .arg(MaximumStepMilliseconds, 0, 'f', 0));
 
+    // For information: the grouping node that lists every contract of the dossier.
+    QTreeWidgetItem* all = window.Tree_Global->topLevelItem(window.Tree_Global->topLevelItemCount() - 1);
+    const double allTime = bench::bestOf(1, [&] {
+        window.Tree_Global->LoadGroupingNode(all);
+        QApplication::processEvents();
+    });
+    say(QStringLiteral("\"%1\" listing %2 contract nodes: %3 (no target)")
+            .arg(all->text(0))
+            .arg(all->childCount())
+            .arg(bench::seconds(allTime)));
+
     window.close();
     QStringList missed;
     if (openingRatio > MaximumOpeningRatio)

@@ -66,6 +66,42 @@ struct PaintingSuspended {
     QWidget* m_widget;
 };
 
+// A node of the tree with its row Id and kind held as plain members: a dossier's tree has tens of
+// thousands of nodes, built in one go.
+class NavigationNode : public QTreeWidgetItem {
+  public:
+    static constexpr int Type = QTreeWidgetItem::UserType + 1;
+
+    NavigationNode(const QString& caption, const QString& kind, qint64 id, const QIcon& icon)
+        : QTreeWidgetItem(Type), m_id(id), m_kind(kind), m_icon(icon) {
+        setText(0, caption);
+    }
+
+    qint64 id() const { return m_id; }
+    const QString& kind() const { return m_kind; }
+
+    QVariant data(int column, int role) const override {
+        if (column == 0) {
+            if (role == NavigationTree::IdRole)
+                return m_id;
+            if (role == NavigationTree::KindRole)
+                return m_kind;
+            if (role == Qt::DecorationRole)
+                return m_icon;
+        }
+        return QTreeWidgetItem::data(column, role);
+    }
+
+  private:
+    qint64 m_id;
+    QString m_kind;
+    QIcon m_icon;
+};
+
+const NavigationNode* asNode(const QTreeWidgetItem* item) {
+    return item && item->type() == NavigationNode::Type ? static_cast<const NavigationNode*>(item) : nullptr;
+}
+
 struct TreeRow {
     qint64 id;
     QString title;
@@ -109,11 +145,13 @@ db::TDataModule1& NavigationTree::module() const {
 }
 
 qint64 NavigationTree::nodeId(const QTreeWidgetItem* node) {
-    return node ? node->data(0, IdRole).toLongLong() : -1;
+    const NavigationNode* known = asNode(node);
+    return known ? known->id() : -1;
 }
 
 QString NavigationTree::nodeKind(const QTreeWidgetItem* node) {
-    return node ? node->data(0, KindRole).toString() : QString();
+    const NavigationNode* known = asNode(node);
+    return known ? known->kind() : QString();
 }
 
 QString NavigationTree::nodePath(const QTreeWidgetItem* node) {
@@ -125,11 +163,7 @@ QString NavigationTree::nodePath(const QTreeWidgetItem* node) {
 
 QTreeWidgetItem* NavigationTree::newNode(const QString& caption, const QString& kind, qint64 id,
                                          const QIcon& icon) const {
-    auto* node = new QTreeWidgetItem(QStringList{caption});
-    node->setData(0, IdRole, id);
-    node->setData(0, KindRole, kind);
-    node->setIcon(0, icon);
-    return node;
+    return new NavigationNode(caption, kind, id, icon);
 }
 
 void NavigationTree::BuildNavigationTree() {
