@@ -246,6 +246,8 @@ QWidget* ContractEditor::buildAttachmentPanel() {
     layout->setSpacing(0);
     Tab_Img_File =
         tabs(QStringLiteral("Tab_Img_File"), {QStringLiteral("Images"), QStringLiteral("Fichiers")}, panel);
+    // Both tabs stay in sight: the panel is never narrower than they are.
+    Tab_Img_File->setUsesScrollButtons(false);
     AANotebook3 = notebook(QStringLiteral("AANotebook3"), panel);
     auto* images = new QListWidget(AANotebook3);
     images->setObjectName(QStringLiteral("ListView_Document_Img"));
@@ -260,7 +262,6 @@ QWidget* ContractEditor::buildAttachmentPanel() {
     AANotebook3->addWidget(files);
     layout->addWidget(Tab_Img_File);
     layout->addWidget(AANotebook3, 1);
-    panel->setMinimumWidth(130);
     return panel;
 }
 

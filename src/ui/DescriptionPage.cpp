@@ -113,6 +113,8 @@ void DescriptionPage::addDates(QGridLayout* grid) {
         const QString field = QString::fromLatin1(date.field);
         QLineEdit* edit =
             m_binding.newEdit(this, QString::fromLatin1(date.edit), field, FieldBinding::Form::Date);
+        // A whole date always shows.
+        edit->setMinimumWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("00/00/00000")) + 8);
         QToolButton* button = CommandButton(this, QString::fromLatin1(date.button), QStringLiteral("date"),
                                             QStringLiteral("Calendrier"));
         connect(button, &QToolButton::clicked, this,
