@@ -41,13 +41,16 @@ void KeysetCursor::describeFields(const jet::SelectShape& shape)
     const QList<ColumnInfo> columns = m_connection.columns(shape.table);
     if (columns.isEmpty())
         throw app::AppError(QStringLiteral("La table « %1 » n'existe pas dans la base de données.").arg(shape.table));
-    auto describe = [](const ColumnInfo& column, const QString& name) {
+    // Only a lone key column declared INTEGER is the engine's row key; any other key is a plain column.
+    const auto keys =
+        std::count_if(columns.begin(), columns.end(), [](const ColumnInfo& c) { return c.primaryKey; });
+    auto describe = [keys](const ColumnInfo& column, const QString& name) {
         FieldInfo field;
         field.name = name;
         field.column = column.name;
         field.declaredType = column.declaredType;
         field.kind = fieldKindOfDeclaredType(column.declaredType);
-        if (column.primaryKey && field.kind == FieldKind::Integer)
+        if (column.primaryKey && keys == 1 && column.declaredType == QLatin1String("INTEGER"))
             field.kind = FieldKind::AutoIncrement;
         return field;
     };

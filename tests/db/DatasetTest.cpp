@@ -103,6 +103,21 @@ TEST_F(DatasetTest, WalkingPastEitherEndOfOneRowDoesNotMakeItLookEmpty)
     EXPECT_TRUE(db::IsDatasetEmpty(people));
 }
 
+TEST_F(DatasetTest, LocatesByAKeyColumnThatIsNotTheRowKey)
+{
+    // A table that an update script may create: its key is a plain number, not the engine's row key.
+    connection.executeNative("CREATE TABLE CODES (Code INT32 PRIMARY KEY, Label TEXT(50))");
+    connection.execute("INSERT INTO CODES (Code, Label) VALUES (10, 'dix')");
+    connection.execute("INSERT INTO CODES (Code, Label) VALUES (1, 'un')");
+    Dataset codes(connection, "Codes", {"SELECT * FROM CODES", "ORDER BY Label"});
+    codes.open();
+    ASSERT_TRUE(codes.locate("Code", 1));
+    EXPECT_EQ(codes.text("Label"), "un");
+    ASSERT_TRUE(codes.locate("Code", 10));
+    EXPECT_EQ(codes.text("Label"), "dix");
+    EXPECT_FALSE(codes.locate("Code", 2));
+}
+
 TEST_F(DatasetTest, InsertsEditsAndCancelsWithTheirEvents)
 {
     Dataset contract(connection, "Contract", {"SELECT * FROM CONTRACT", "WHERE Id_File=7", "ORDER BY Title"});
