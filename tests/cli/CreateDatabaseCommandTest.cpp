@@ -9,7 +9,9 @@ TEST(CreateDatabaseCommand, AScriptThatFailsLeavesNoHalfMadeDatabase) {
     TempFolder temp;
     const QString script = temp.file(QStringLiteral("schema.sql"));
     const QString database = temp.file(QStringLiteral("CONTRACT.MDB"));
-    testsupport::writeFile(script, "CREATE TABLE A (Id INTEGER PRIMARY KEY);\nCREATE TABLE A (Id INTEGER);\n");
+    // The second table has the name of the first.
+    testsupport::writeFile(script,
+                           "CREATE TABLE A (Id INTEGER PRIMARY KEY);\nCREATE TABLE A (Id INTEGER);\n");
     const auto failed = testsupport::runProgram(QStringLiteral("contrats-cli"),
                                                 {QStringLiteral("create-database"), script, database});
     EXPECT_EQ(failed.exitCode, 1);

@@ -153,7 +153,8 @@ TEST_F(RecordRulesTest, ADeletionThatTheEngineRolledBackWhollyLeavesNoTransactio
     const qint64 id = newContract("Bail");
     addChildren(id);
     // Some failures (a full disk, a trigger's ROLLBACK) make the engine end the whole transaction itself.
-    connection.executeNative("CREATE TRIGGER refuse BEFORE DELETE ON EVENT BEGIN SELECT RAISE(ROLLBACK, 'refusé'); END");
+    connection.executeNative(
+        "CREATE TRIGGER refuse BEFORE DELETE ON EVENT BEGIN SELECT RAISE(ROLLBACK, 'refusé'); END");
 
     EXPECT_THROW(module->Contract.remove(), app::AppError);
     EXPECT_EQ(connection.transactionDepth(), 0);
