@@ -25,6 +25,20 @@ QDate fromDisplay(const QString& text)
     return QDate(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
 }
 
+QDateTime fromDisplayMoment(const QString& text)
+{
+    static const QRegularExpression pattern(
+        QStringLiteral("^\\s*(\\d{1,2})/(\\d{1,2})/(\\d{4})(?:\\s+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?\\s*$"));
+    const QRegularExpressionMatch m = pattern.match(text);
+    if (!m.hasMatch())
+        return {};
+    const QDate date(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
+    const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
+    if (!date.isValid() || !time.isValid())
+        return {};
+    return wallClock(date, time);
+}
+
 QString timeText(const QTime& time) { return time.toString(QStringLiteral("hh:mm:ss")); }
 
 QString toIso(const QDate& date) { return date.isValid() ? date.toString(Qt::ISODate) : QString(); }

@@ -10,6 +10,8 @@ namespace app::datetext {
 QString toDisplay(const QDate& date);            // "25/03/2007"; empty for an invalid date
 QString toDisplay(const QDateTime& moment);      // adds " hh:mm:ss" only when the time is not midnight
 QDate fromDisplay(const QString& text);          // accepts d/m/yyyy; invalid date on anything else
+// Accepts d/m/yyyy with an optional " h:mm" or " h:mm:ss" (what toDisplay writes); invalid on anything else.
+QDateTime fromDisplayMoment(const QString& text);
 QString timeText(const QTime& time);             // "hh:mm:ss"
 
 QString toIso(const QDate& date);                // "2007-03-25"

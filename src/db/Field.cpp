@@ -116,7 +116,7 @@ QVariant storedDate(const FieldInfo& field, const QVariant& value)
     const QString text = value.toString().trimmed();
     if (text.isEmpty())
         return QVariant();
-    const QDate shown = app::datetext::fromDisplay(text);
+    const QDateTime shown = app::datetext::fromDisplayMoment(text);
     if (shown.isValid())
         return QVariant(app::datetext::toIso(shown));
     const QDateTime iso = app::datetext::fromIso(text);

@@ -184,6 +184,31 @@ TEST_F(DatasetTest, AValueTypedWrongIsRefusedAndTheFieldKeepsItsValue)
     EXPECT_TRUE(contract.isNull("Date_Sign"));
 }
 
+TEST_F(DatasetTest, ADateAndTimeIsTypedAsItIsShown)
+{
+    connection.execute("INSERT INTO EVENT (Id_File, Id_Ref, DateEvent) VALUES (1, 1, #3/25/2007 10:20:30#)");
+    Dataset event(connection, "Event", {"SELECT * FROM EVENT", "WHERE Id_Ref=1"});
+    event.open();
+    const struct {
+        const char* typed;
+        const char* stored;
+    } cases[] = {{"25/03/2007 10:20:30", "2007-03-25 10:20:30"},
+                 {"5/4/2008 9:05", "2008-04-05 09:05:00"},
+                 {"06/04/2008 00:00:00", "2008-04-06"},
+                 {"2008-04-07 11:00:00", "2008-04-07 11:00:00"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        event.setValue("DateEvent", QString::fromUtf8(c.typed));
+        event.post();
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM EVENT WHERE DateEvent='%1'").arg(c.stored)), 1);
+        // What is shown can be typed back unchanged.
+        event.setValue("DateEvent", event.text("DateEvent"));
+        event.post();
+        EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM EVENT WHERE DateEvent='%1'").arg(c.stored)), 1);
+    }
+    EXPECT_THROW(event.setValue("DateEvent", QStringLiteral("25/03/2007 25:00")), app::AppError);
+}
+
 TEST_F(DatasetTest, ATimeThatTheLocalClockSkipsReadsShowsAndIsTypedAsWritten)
 {
     const SummerTimeClock clock; // 31/03/2024: from 02:00 straight to 03:00

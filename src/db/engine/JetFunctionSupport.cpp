@@ -82,16 +82,11 @@ QDateTime dateValue(sqlite3_value* value)
     bool hasTime = false;
     if (app::datetext::parseIso(source, isoDate, isoTime, hasTime))
         return momentOf(isoDate, isoTime);
-    static const QRegularExpression display(
-        QStringLiteral("^(\\d{1,2})/(\\d{1,2})/(\\d{4})(?:\\s+(\\d{1,2}):(\\d{2})(?::(\\d{2}))?)?$"));
+    const QDateTime shown = app::datetext::fromDisplayMoment(source);
+    if (shown.isValid())
+        return momentOf(shown.date(), shown.time());
     static const QRegularExpression timeAlone(QStringLiteral("^(\\d{1,2}):(\\d{2})(?::(\\d{2}))?$"));
-    QRegularExpressionMatch m = display.match(source);
-    if (m.hasMatch()) {
-        const QDate date(m.captured(3).toInt(), m.captured(2).toInt(), m.captured(1).toInt());
-        const QTime time(m.captured(4).toInt(), m.captured(5).toInt(), m.captured(6).toInt());
-        return date.isValid() && time.isValid() ? momentOf(date, time) : QDateTime();
-    }
-    m = timeAlone.match(source);
+    const QRegularExpressionMatch m = timeAlone.match(source);
     if (m.hasMatch()) {
         const QTime time(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
         return time.isValid() ? momentOf(dayZero().date(), time) : QDateTime();
