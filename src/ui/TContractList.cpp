@@ -6,6 +6,7 @@
 #include "contracts/RecordEditing.h"
 #include "contracts/SortOrder.h"
 #include "db/TDataModule1.h"
+#include "ui/DialogParts.h"
 #include "ui/PrepareForm.h"
 #include "ui/TSortList.h"
 
@@ -121,17 +122,7 @@ TContractList::TContractList(const QString& title, const QString& whereLine, QWi
     : QDialog(parent), m_list(mainConnection(), QStringLiteral("ContractList"), listSql()) {
     setObjectName(QStringLiteral("ContractList"));
 
-    auto* titleBar = new QWidget(this);
-    titleBar->setObjectName(QStringLiteral("TitleBar"));
-    Title = new QLabel(title, titleBar);
-    Title->setObjectName(QStringLiteral("Title"));
-    auto* exit = new QPushButton(QStringLiteral("×"), titleBar);
-    exit->setObjectName(QStringLiteral("SysExitBtn"));
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-    auto* titleLayout = new QHBoxLayout(titleBar);
-    titleLayout->setContentsMargins(0, 0, 0, 0);
-    titleLayout->addWidget(Title, 1);
-    titleLayout->addWidget(exit);
+    auto* titleBar = MakeTitleBar(this, title, Title);
 
     m_model = new Model(m_list, this);
     Grid_List = new QTableView(this);

@@ -3,6 +3,7 @@
 #include "app/AppError.h"
 #include "app/UserDialogs.h"
 #include "db/Dataset.h"
+#include "ui/DialogParts.h"
 #include "ui/PrepareForm.h"
 
 #include <QFormLayout>
@@ -39,17 +40,7 @@ int declaredLength(const db::Dataset& dataset, const QString& field) {
 TEnterFile::TEnterFile(db::Dataset& mainFile, QWidget* parent) : QDialog(parent), m_mainFile(mainFile) {
     setObjectName(QStringLiteral("EnterFile"));
 
-    auto* titleBar = new QWidget(this);
-    titleBar->setObjectName(QStringLiteral("TitleBar"));
-    Title = new QLabel(QStringLiteral(" Dossier"), titleBar);
-    Title->setObjectName(QStringLiteral("Title"));
-    auto* exit = new QPushButton(QStringLiteral("×"), titleBar);
-    exit->setObjectName(QStringLiteral("SysExitBtn"));
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-    auto* titleLayout = new QHBoxLayout(titleBar);
-    titleLayout->setContentsMargins(0, 0, 0, 0);
-    titleLayout->addWidget(Title, 1);
-    titleLayout->addWidget(exit);
+    auto* titleBar = MakeTitleBar(this, QStringLiteral(" Dossier"), Title);
 
     Ed_File = boundEdit("Ed_File", NameField);
     Ed_PassWord = boundEdit("Ed_PassWord", PasswordField); // shown in clear, as the owner typed it
@@ -60,13 +51,7 @@ TEnterFile::TEnterFile(db::Dataset& mainFile, QWidget* parent) : QDialog(parent)
     connect(Memo_Observation, &QPlainTextEdit::textChanged, this,
             [this] { write(ObservationField, Memo_Observation->toPlainText()); });
 
-    Btn_Ok = new QPushButton(QStringLiteral(" &Ok"), this);
-    Btn_Ok->setObjectName(QStringLiteral("Btn_Ok"));
-    Btn_Ok->setDefault(true);
-    Btn_Cancel = new QPushButton(QStringLiteral(" &Annuler"), this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    connect(Btn_Ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
     const auto updateOk = [this] { Btn_Ok->setEnabled(!Ed_File->text().isEmpty()); };
     connect(Ed_File, &QLineEdit::textChanged, this, updateOk);
     updateOk();

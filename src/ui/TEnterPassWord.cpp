@@ -1,5 +1,6 @@
 #include "ui/TEnterPassWord.h"
 
+#include "ui/DialogParts.h"
 #include "ui/PrepareForm.h"
 
 #include <QHBoxLayout>
@@ -13,17 +14,7 @@ namespace ui {
 TEnterPassWord::TEnterPassWord(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("EnterPassWord"));
 
-    auto* titleBar = new QWidget(this);
-    titleBar->setObjectName(QStringLiteral("TitleBar"));
-    Title = new QLabel(QStringLiteral("  Identification"), titleBar);
-    Title->setObjectName(QStringLiteral("Title"));
-    auto* exit = new QPushButton(QStringLiteral("×"), titleBar);
-    exit->setObjectName(QStringLiteral("SysExitBtn"));
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-    auto* titleLayout = new QHBoxLayout(titleBar);
-    titleLayout->setContentsMargins(0, 0, 0, 0);
-    titleLayout->addWidget(Title, 1);
-    titleLayout->addWidget(exit);
+    auto* titleBar = MakeTitleBar(this, QStringLiteral("  Identification"), Title);
 
     Lab_PassWord = new QLabel(QStringLiteral("Saisssez le mot de passes"), this);
     Lab_PassWord->setObjectName(QStringLiteral("Lab_PassWord"));
@@ -34,14 +25,8 @@ TEnterPassWord::TEnterPassWord(QWidget* parent) : QDialog(parent) {
     Ed_PassWord->setMinimumWidth(260);
     Lab_PassWord->setBuddy(Ed_PassWord);
 
-    Btn_Ok = new QPushButton(QStringLiteral(" &Ok"), this);
-    Btn_Ok->setObjectName(QStringLiteral("Btn_Ok"));
-    // Enter in the field presses it, while it is enabled.
-    Btn_Ok->setDefault(true);
-    Btn_Cancel = new QPushButton(QStringLiteral(" &Annuler"), this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    connect(Btn_Ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    // OK is the default button: Enter in the field presses it while it is enabled.
+    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
     const auto updateOk = [this] { Btn_Ok->setEnabled(!Ed_PassWord->text().isEmpty()); };
     connect(Ed_PassWord, &QLineEdit::textChanged, this, updateOk);
     updateOk();

@@ -6,6 +6,7 @@
 #include "app/Settings.h"
 #include "app/UserDialogs.h"
 #include "contracts/CodeNumbering.h"
+#include "ui/DialogParts.h"
 #include "ui/PrepareForm.h"
 
 #include <QCheckBox>
@@ -39,17 +40,7 @@ int clampedNumber(const QLineEdit* edit, int minimum, int maximum) {
 TEnterProperties::TEnterProperties(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("EnterProperties"));
 
-    auto* titleBar = new QWidget(this);
-    titleBar->setObjectName(QStringLiteral("TitleBar"));
-    Title = new QLabel(QStringLiteral("  Propriétés"), titleBar);
-    Title->setObjectName(QStringLiteral("Title"));
-    auto* exit = new QPushButton(QStringLiteral("×"), titleBar);
-    exit->setObjectName(QStringLiteral("SysExitBtn"));
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-    auto* titleLayout = new QHBoxLayout(titleBar);
-    titleLayout->setContentsMargins(0, 0, 0, 0);
-    titleLayout->addWidget(Title, 1);
-    titleLayout->addWidget(exit);
+    auto* titleBar = MakeTitleBar(this, QStringLiteral("  Propriétés"), Title);
 
     // The database page of the design is not offered: its folders stay as they are, and the backup
     // folder is written back to db.ini on confirmation.
@@ -60,13 +51,7 @@ TEnterProperties::TEnterProperties(QWidget* parent) : QDialog(parent) {
     Tab_Properties->addTab(buildGeneralPage(), QStringLiteral("Général"));
     Tab_Properties->addTab(buildMailPage(), QStringLiteral("Serveur SMTP"));
 
-    Btn_Ok = new QPushButton(QStringLiteral(" &Ok"), this);
-    Btn_Ok->setObjectName(QStringLiteral("Btn_Ok"));
-    Btn_Ok->setDefault(true);
-    Btn_Cancel = new QPushButton(QStringLiteral(" &Annuler"), this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    connect(Btn_Ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);

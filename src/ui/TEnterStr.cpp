@@ -1,5 +1,6 @@
 #include "ui/TEnterStr.h"
 
+#include "ui/DialogParts.h"
 #include "ui/PrepareForm.h"
 
 #include <QHBoxLayout>
@@ -13,17 +14,7 @@ namespace ui {
 TEnterStr::TEnterStr(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("EnterStr"));
 
-    auto* titleBar = new QWidget(this);
-    titleBar->setObjectName(QStringLiteral("TitleBar"));
-    Title = new QLabel(QStringLiteral("  Saisie d'une chaine de caractère"), titleBar);
-    Title->setObjectName(QStringLiteral("Title"));
-    auto* exit = new QPushButton(QStringLiteral("×"), titleBar);
-    exit->setObjectName(QStringLiteral("SysExitBtn"));
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-    auto* titleLayout = new QHBoxLayout(titleBar);
-    titleLayout->setContentsMargins(0, 0, 0, 0);
-    titleLayout->addWidget(Title, 1);
-    titleLayout->addWidget(exit);
+    auto* titleBar = MakeTitleBar(this, QStringLiteral("  Saisie d'une chaine de caractère"), Title);
 
     Lab_Title = new QLabel(this);
     Lab_Title->setObjectName(QStringLiteral("Lab_Title"));
@@ -33,13 +24,7 @@ TEnterStr::TEnterStr(QWidget* parent) : QDialog(parent) {
     Ed_Str->setMinimumWidth(300);
     Lab_Title->setBuddy(Ed_Str);
 
-    Btn_Ok = new QPushButton(QStringLiteral(" &Ok"), this);
-    Btn_Ok->setObjectName(QStringLiteral("Btn_Ok"));
-    Btn_Ok->setDefault(true);
-    Btn_Cancel = new QPushButton(QStringLiteral(" &Annuler"), this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    connect(Btn_Ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
     const auto updateOk = [this] { Btn_Ok->setEnabled(!Ed_Str->text().isEmpty()); };
     connect(Ed_Str, &QLineEdit::textChanged, this, updateOk);
     updateOk();

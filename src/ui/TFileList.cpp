@@ -5,6 +5,7 @@
 #include "contracts/Dossiers.h"
 #include "db/TDataModule1.h"
 #include "ui/Icons.h"
+#include "ui/DialogParts.h"
 #include "ui/PrepareForm.h"
 
 #include <QHBoxLayout>
@@ -35,17 +36,7 @@ QIcon folderIcon() {
 TFileList::TFileList(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("FileList"));
 
-    auto* titleBar = new QWidget(this);
-    titleBar->setObjectName(QStringLiteral("TitleBar"));
-    Title = new QLabel(QStringLiteral("  Liste des dossiers"), titleBar);
-    Title->setObjectName(QStringLiteral("Title"));
-    auto* exit = new QPushButton(QStringLiteral("×"), titleBar);
-    exit->setObjectName(QStringLiteral("SysExitBtn"));
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-    auto* titleLayout = new QHBoxLayout(titleBar);
-    titleLayout->setContentsMargins(0, 0, 0, 0);
-    titleLayout->addWidget(Title, 1);
-    titleLayout->addWidget(exit);
+    auto* titleBar = MakeTitleBar(this, QStringLiteral("  Liste des dossiers"), Title);
 
     Tree_Global = new QTreeWidget(this);
     Tree_Global->setObjectName(QStringLiteral("Tree_Global"));
@@ -53,13 +44,7 @@ TFileList::TFileList(QWidget* parent) : QDialog(parent) {
     Tree_Global->setRootIsDecorated(false);
     Tree_Global->setMinimumSize(300, 260);
 
-    Btn_Ok = new QPushButton(QStringLiteral(" &Ok"), this);
-    Btn_Ok->setObjectName(QStringLiteral("Btn_Ok"));
-    Btn_Ok->setDefault(true);
-    Btn_Cancel = new QPushButton(QStringLiteral(" &Annuler"), this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    connect(Btn_Ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
     connect(Tree_Global, &QTreeWidget::itemSelectionChanged, this, &TFileList::updateButtons);
     connect(Tree_Global, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (Btn_Ok->isEnabled())

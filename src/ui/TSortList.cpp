@@ -4,6 +4,7 @@
 #include "app/Globals.h"
 #include "app/TextCatalogue.h"
 #include "app/UserDialogs.h"
+#include "ui/DialogParts.h"
 #include "ui/PrepareForm.h"
 
 #include <QFileInfo>
@@ -19,17 +20,7 @@ TSortList::TSortList(const QString& path, QWidget* parent)
     : QDialog(parent), m_path(path), m_lines(contracts::ReadSortList(path)) {
     setObjectName(QStringLiteral("SortList"));
 
-    auto* titleBar = new QWidget(this);
-    titleBar->setObjectName(QStringLiteral("TitleBar"));
-    Title = new QLabel(QStringLiteral("  Trier la base sur ..."), titleBar);
-    Title->setObjectName(QStringLiteral("Title"));
-    auto* exit = new QPushButton(QStringLiteral("×"), titleBar);
-    exit->setObjectName(QStringLiteral("SysExitBtn"));
-    connect(exit, &QPushButton::clicked, this, &QDialog::reject);
-    auto* titleLayout = new QHBoxLayout(titleBar);
-    titleLayout->setContentsMargins(0, 0, 0, 0);
-    titleLayout->addWidget(Title, 1);
-    titleLayout->addWidget(exit);
+    auto* titleBar = MakeTitleBar(this, QStringLiteral("  Trier la base sur ..."), Title);
 
     List_Sort = new QListWidget(this);
     List_Sort->setObjectName(QStringLiteral("List_Sort"));
@@ -46,13 +37,7 @@ TSortList::TSortList(const QString& path, QWidget* parent)
         List_Sort->setCurrentRow(0);
     connect(List_Sort, &QListWidget::itemChanged, this, &TSortList::ticked);
 
-    Btn_Ok = new QPushButton(QStringLiteral(" &Ok"), this);
-    Btn_Ok->setObjectName(QStringLiteral("Btn_Ok"));
-    Btn_Ok->setDefault(true);
-    Btn_Cancel = new QPushButton(QStringLiteral(" &Annuler"), this);
-    Btn_Cancel->setObjectName(QStringLiteral("Btn_Cancel"));
-    connect(Btn_Ok, &QPushButton::clicked, this, &QDialog::accept);
-    connect(Btn_Cancel, &QPushButton::clicked, this, &QDialog::reject);
+    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
 
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
