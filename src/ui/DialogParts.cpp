@@ -23,7 +23,7 @@ QWidget* MakeTitleBar(QDialog* dialog, const QString& caption, QLabel*& title)
     return titleBar;
 }
 
-void MakeOkCancel(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel)
+QHBoxLayout* MakeOkCancel(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel)
 {
     ok = new QPushButton(QStringLiteral(" &Ok"), dialog);
     ok->setObjectName(QStringLiteral("Btn_Ok"));
@@ -32,6 +32,11 @@ void MakeOkCancel(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel)
     cancel->setObjectName(QStringLiteral("Btn_Cancel"));
     QObject::connect(ok, &QPushButton::clicked, dialog, &QDialog::accept);
     QObject::connect(cancel, &QPushButton::clicked, dialog, &QDialog::reject);
+    auto* row = new QHBoxLayout;
+    row->addStretch(1);
+    row->addWidget(ok);
+    row->addWidget(cancel);
+    return row;
 }
 
 } // namespace ui

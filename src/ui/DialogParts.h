@@ -3,6 +3,7 @@
 #include <QString>
 
 class QDialog;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QWidget;
@@ -14,7 +15,8 @@ namespace ui {
 // rejects the dialog.
 QWidget* MakeTitleBar(QDialog* dialog, const QString& caption, QLabel*& title);
 
-// The buttons " &Ok" (default button, accepts) and " &Annuler" (rejects), named Btn_Ok and Btn_Cancel.
-void MakeOkCancel(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel);
+// The buttons " &Ok" (default button, accepts) and " &Annuler" (rejects), named Btn_Ok and Btn_Cancel,
+// at the right of the row returned.
+QHBoxLayout* MakeOkCancel(QDialog* dialog, QPushButton*& ok, QPushButton*& cancel);
 
 } // namespace ui

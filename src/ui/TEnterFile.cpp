@@ -51,7 +51,7 @@ TEnterFile::TEnterFile(db::Dataset& mainFile, QWidget* parent) : QDialog(parent)
     connect(Memo_Observation, &QPlainTextEdit::textChanged, this,
             [this] { write(ObservationField, Memo_Observation->toPlainText()); });
 
-    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
+    auto* buttons = MakeOkCancel(this, Btn_Ok, Btn_Cancel);
     const auto updateOk = [this] { Btn_Ok->setEnabled(!Ed_File->text().isEmpty()); };
     connect(Ed_File, &QLineEdit::textChanged, this, updateOk);
     updateOk();
@@ -62,10 +62,6 @@ TEnterFile::TEnterFile(db::Dataset& mainFile, QWidget* parent) : QDialog(parent)
     form->addRow(QStringLiteral("Propriétaire"), Ed_Name);
     form->addRow(QStringLiteral("Observations"), Memo_Observation);
     Ed_File->setMinimumWidth(300);
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Btn_Ok);
-    buttons->addWidget(Btn_Cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titleBar);
     layout->addLayout(form);

@@ -26,15 +26,11 @@ TEnterPassWord::TEnterPassWord(QWidget* parent) : QDialog(parent) {
     Lab_PassWord->setBuddy(Ed_PassWord);
 
     // OK is the default button: Enter in the field presses it while it is enabled.
-    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
+    auto* buttons = MakeOkCancel(this, Btn_Ok, Btn_Cancel);
     const auto updateOk = [this] { Btn_Ok->setEnabled(!Ed_PassWord->text().isEmpty()); };
     connect(Ed_PassWord, &QLineEdit::textChanged, this, updateOk);
     updateOk();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Btn_Ok);
-    buttons->addWidget(Btn_Cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titleBar);
     layout->addWidget(Lab_PassWord);

@@ -51,12 +51,8 @@ TEnterProperties::TEnterProperties(QWidget* parent) : QDialog(parent) {
     Tab_Properties->addTab(buildGeneralPage(), QStringLiteral("Général"));
     Tab_Properties->addTab(buildMailPage(), QStringLiteral("Serveur SMTP"));
 
-    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
+    auto* buttons = MakeOkCancel(this, Btn_Ok, Btn_Cancel);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Btn_Ok);
-    buttons->addWidget(Btn_Cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titleBar);
     layout->addWidget(Tab_Properties, 1);

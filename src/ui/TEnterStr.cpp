@@ -24,15 +24,11 @@ TEnterStr::TEnterStr(QWidget* parent) : QDialog(parent) {
     Ed_Str->setMinimumWidth(300);
     Lab_Title->setBuddy(Ed_Str);
 
-    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
+    auto* buttons = MakeOkCancel(this, Btn_Ok, Btn_Cancel);
     const auto updateOk = [this] { Btn_Ok->setEnabled(!Ed_Str->text().isEmpty()); };
     connect(Ed_Str, &QLineEdit::textChanged, this, updateOk);
     updateOk();
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Btn_Ok);
-    buttons->addWidget(Btn_Cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titleBar);
     layout->addWidget(Lab_Title);

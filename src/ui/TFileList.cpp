@@ -44,17 +44,13 @@ TFileList::TFileList(QWidget* parent) : QDialog(parent) {
     Tree_Global->setRootIsDecorated(false);
     Tree_Global->setMinimumSize(300, 260);
 
-    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
+    auto* buttons = MakeOkCancel(this, Btn_Ok, Btn_Cancel);
     connect(Tree_Global, &QTreeWidget::itemSelectionChanged, this, &TFileList::updateButtons);
     connect(Tree_Global, &QTreeWidget::itemDoubleClicked, this, [this] {
         if (Btn_Ok->isEnabled())
             Btn_Ok->click();
     });
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Btn_Ok);
-    buttons->addWidget(Btn_Cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titleBar);
     layout->addWidget(Tree_Global, 1);

@@ -37,12 +37,8 @@ TSortList::TSortList(const QString& path, QWidget* parent)
         List_Sort->setCurrentRow(0);
     connect(List_Sort, &QListWidget::itemChanged, this, &TSortList::ticked);
 
-    MakeOkCancel(this, Btn_Ok, Btn_Cancel);
+    auto* buttons = MakeOkCancel(this, Btn_Ok, Btn_Cancel);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    buttons->addWidget(Btn_Ok);
-    buttons->addWidget(Btn_Cancel);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titleBar);
     layout->addWidget(List_Sort, 1);
