@@ -28,6 +28,7 @@ IniFile::IniFile(const QString& path) {
     } catch (const AppError&) {
         // An unreadable file reads as an empty one, as the profile functions answer.
         m_lines.clear();
+        m_unreadablePath = QFileInfo(path).absoluteFilePath();
     }
 }
 
@@ -73,6 +74,10 @@ QString IniFile::text() const {
 }
 
 void IniFile::save(const QString& path) const {
+    if (!m_unreadablePath.isEmpty() && QFileInfo(path).absoluteFilePath() == m_unreadablePath)
+        throw AppError(QStringLiteral("Le fichier « %1 » n'a pas pu être lu : il n'est pas réécrit, pour que rien "
+                                      "de son contenu ne soit perdu.")
+                           .arg(path));
     win1252::writeTextFile(path, text());
 }
 

@@ -14,7 +14,8 @@ namespace app {
 class IniFile {
   public:
     IniFile() = default;
-    // Reads the file when it exists; a missing or unreadable file gives an empty one.
+    // Reads the file when it exists; a missing or unreadable file gives an empty one. An unreadable file
+    // is never written over (save throws), so that what it holds is not lost.
     explicit IniFile(const QString& path);
 
     // Replaces the content by the given text (lines split at CR LF, LF or CR).
@@ -56,6 +57,7 @@ class IniFile {
     int find(const QString& section, const QString& key) const;
 
     QVector<Line> m_lines;
+    QString m_unreadablePath;
 };
 
 } // namespace app

@@ -204,7 +204,11 @@ void TMainForm::runCreationSteps() {
     const int dpi = display ? qRound(display->logicalDotsPerInchX()) : 96;
     s.hideBigFontMsg = RunLargeFontsCheck(this, dpi, s.hideBigFontMsg, m_options.interactive);
     s.firstLaunch = false;
-    app::SaveSettings();
+    try {
+        app::SaveSettings();
+    } catch (const app::AppError& error) {
+        reportError(error);
+    }
 
     // No application display name: Qt would append it to every window caption.
     PrepareForm(this);

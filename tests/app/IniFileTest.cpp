@@ -1,4 +1,8 @@
 #include "app/IniFile.h"
+#include "app/AppError.h"
+
+#include <QFile>
+#include <unistd.h>
 
 #include "support/TestSupport.h"
 
@@ -112,4 +116,20 @@ TEST(IniFile, ReadsLineFeedAndUtf8FilesAndSavesThemAsWindowsText) {
     const IniFile missing(dir.file("absent.ini"));
     EXPECT_EQ(missing.value("Path", "AppDataDir", "d"), "d");
     EXPECT_TRUE(missing.text().isEmpty());
+}
+
+TEST(IniFile, AFileThatCannotBeReadIsNeverWrittenOver) {
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "root reads every file: the unreadable case cannot be made here";
+    testsupport::TempFolder dir;
+    const QString path = dir.file("contrats.ini");
+    testsupport::writeFile(path, "[AutoCalc]\r\nCodeCount#3=41\r\n");
+    QFile(path).setPermissions(QFileDevice::Permissions());
+    IniFile ini(path);
+    EXPECT_EQ(ini.intValue("AutoCalc", "CodeCount#3", 1), 1);
+    ini.setValue("Windows", "Left", "10");
+    EXPECT_THROW(ini.save(path), app::AppError);
+    QFile(path).setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    EXPECT_EQ(testsupport::readFile(path), QByteArray("[AutoCalc]\r\nCodeCount#3=41\r\n"));
+    ini.save(dir.file("other.ini")); // another file may be written
 }
