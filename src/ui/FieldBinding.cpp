@@ -252,8 +252,17 @@ bool FieldBinding::commit(Entry& entry) {
     const QString typed = typedText(entry);
     if (typed == shownText(entry, true))
         return true;
-    const QVariant value = typed.isEmpty() && entry.form != Form::Text ? QVariant() : QVariant(typed);
+    QVariant value = typed.isEmpty() && entry.form != Form::Text ? QVariant() : QVariant(typed);
     try {
+        // The engine would take "inf" or "nan" for numbers: an amount is digits with one decimal mark.
+        if (entry.form == Form::Amount && !typed.isEmpty()) {
+            const std::optional<double> amount = contracts::ParseAmountText(typed);
+            if (!amount)
+                throw app::AppError(
+                    QStringLiteral("La valeur « %1 » ne convient pas au champ %2 : un montant attendu.")
+                        .arg(typed, entry.field));
+            value = *amount;
+        }
         m_dataset.setValue(entry.field, value);
     } catch (const app::AppError& error) {
         // The field keeps its previous value; the user sees why.

@@ -143,6 +143,8 @@ TEST_F(MainWindowRecordTest, AValueTheFieldRefusesIsReportedAndThePreviousValueS
         const char* typed;
         const char* previous;
     } cases[] = {{"Ed_AnnualCost", "AnnualCost", "12x", "100.00 €"},
+                 {"Ed_AnnualCost", "AnnualCost", "inf", "100.00 €"},
+                 {"Ed_AnnualCost", "AnnualCost", "nan", "100.00 €"},
                  {"Ed_Date_Term", "Date_Term", "31/02/2030", "30/06/2030"},
                  {"Ed_Length", "Length", "douze", "12"}};
     for (const auto& refused : cases) {
