@@ -120,6 +120,8 @@ void FieldBinding::bind(QPlainTextEdit* memo, const QString& field) {
     const size_t index = m_entries.size();
     m_entries.push_back({memo, field, Form::Text, false});
     memo->setProperty("boundReadOnly", memo->isReadOnly());
+    // Tab goes on to the next field of the form, as in the one-line fields, instead of typing a tab.
+    memo->setTabChangesFocus(true);
     connect(memo, &QPlainTextEdit::textChanged, this, [this, index] {
         if (!m_showing)
             typing(m_entries[index]);

@@ -18,6 +18,7 @@
 #include <QTabBar>
 #include <QTest>
 #include <QToolButton>
+#include <tuple>
 
 namespace {
 
@@ -226,6 +227,38 @@ TEST_F(MainWindowRecordTest, EnterInAFieldOpensItsListOrItsCalendar) {
     EXPECT_EQ(shown("Ed_Support"), "Papier");
     click("Btn_Main_Record");
     EXPECT_EQ(contract().text(QStringLiteral("Support")), "Papier");
+}
+
+// Tab walks the fields in the order of the form, and leaves a memo instead of typing into it.
+TEST_F(MainWindowRecordTest, TabFollowsTheFormAndLeavesTheMemos) {
+    const qint64 id = addContract(m_dossier, QStringLiteral("Alpha"));
+    openWindow();
+    const QStringList fields{"Ed_Designation", "Ed_No",         "Ed_Reference",  "Ed_Code",
+                             "Ed_Support",     "Ed_Date_Sign",  "Ed_Date_Start", "Ed_Date_Term",
+                             "Ed_Length",      "Ed_Alarm",      "Ed_AnnualCost", "Check_TacitRenewal",
+                             "Ed_Category"};
+    find("Ed_Designation")->setFocus();
+    QStringList visited{QApplication::focusWidget()->objectName()};
+    for (int step = 0; step < 40 && visited.size() < fields.size(); ++step) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QString name = QApplication::focusWidget()->objectName();
+        if (fields.contains(name) && visited.last() != name)
+            visited << name;
+    }
+    EXPECT_EQ(visited, fields);
+
+    for (const auto& [tab, memo, column] :
+         {std::tuple{1, "Memo_Divers11", "Misc11"}, std::tuple{0, "Memo_Keyword", "Keyword"}}) {
+        find<QTabBar>("Tab_Main")->setCurrentIndex(tab);
+        find<QTabBar>("Tab_Contract")->setCurrentIndex(2);
+        QWidget* field = find(memo);
+        field->setFocus();
+        mainwindow::typeText(field, QStringLiteral("note"));
+        QTest::keyClick(field, Qt::Key_Tab);
+        EXPECT_NE(QApplication::focusWidget(), field) << memo;
+        click("Btn_Main_Record");
+        EXPECT_EQ(stored(QString::fromLatin1(column), id).toString(), "note") << memo;
+    }
 }
 
 TEST_F(MainWindowRecordTest, DeletingAContractAsksFirstThenRemovesItAndShowsTheNextOne) {
