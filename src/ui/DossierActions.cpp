@@ -153,10 +153,10 @@ void DossierActions::EditDossier() {
         dossiers.close();
         dossiers.open();
         try {
-            if (dossiers.locate(QStringLiteral("ID"), app::globals().currentDossierId)) {
-                dossiers.edit();
-                TEnterFile::edit(&m_form, dossiers);
-            }
+            if (!dossiers.locate(QStringLiteral("ID"), app::globals().currentDossierId))
+                throw app::AppError(QStringLiteral("Ce dossier n'existe plus : il a sans doute été supprimé."));
+            dossiers.edit();
+            TEnterFile::edit(&m_form, dossiers);
         } catch (...) {
             dossiers.cancel();
             dossiers.close();

@@ -129,6 +129,27 @@ TEST_F(MainWindowDossierTest, CreatingADossierNeedsANameAndOpensTheNewDossier) {
     EXPECT_TRUE(m_dialogs.shown().empty()) << m_dialogs.texts().join('\n').toStdString();
 }
 
+TEST_F(MainWindowDossierTest, EditingTheOpenDossierRecordsItsRowAndADossierGoneMeanwhileIsReported) {
+    const int open = addDossier(QStringLiteral("Bureau"));
+    openWindow();
+    ASSERT_EQ(app::globals().currentDossierId, open);
+    whenShown<ui::TEnterFile>([](ui::TEnterFile* dialog) {
+        mainwindow::typeText(dialog->Ed_Name, QStringLiteral("Mme Dupré"));
+        dialog->Btn_Ok->click();
+    });
+    trigger("Popup_File_Edit");
+    EXPECT_EQ(count(QStringLiteral("SELECT COUNT(*) FROM PROFILES WHERE FullName='Mme Dupré'")), 1);
+    EXPECT_TRUE(m_dialogs.shown().empty()) << m_dialogs.texts().join('\n').toStdString();
+
+    // Another copy of the program deleted the dossier: the command says so instead of doing nothing.
+    m_connection.executeNative(QStringLiteral("DELETE FROM PROFILES WHERE ID=%1").arg(open));
+    trigger("Popup_File_Edit");
+    ASSERT_EQ(m_dialogs.shown().size(), 1u);
+    EXPECT_EQ(m_dialogs.shown().front().kind, app::MessageKind::Error);
+    EXPECT_TRUE(m_dialogs.shown().front().text.contains(QStringLiteral("n'existe plus")))
+        << m_dialogs.shown().front().text.toStdString();
+}
+
 TEST_F(MainWindowDossierTest, DeletingTheOpenDossierAsksWarnsAndTakesItsContractsAndKeysAlong) {
     const int doomed = addDossier(QStringLiteral("Bureau"));
     const int kept = addDossier(QStringLiteral("Archives"));
