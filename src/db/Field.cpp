@@ -3,6 +3,8 @@
 #include "app/AppError.h"
 #include "app/DateText.h"
 
+#include <cmath>
+
 namespace db {
 
 FieldKind fieldKindOfDeclaredType(const QString& declaredType)
@@ -86,7 +88,8 @@ QVariant storedNumber(const FieldInfo& field, const QVariant& value, bool intege
             return QVariant(number);
         }
         const double number = text.toDouble(&ok);
-        if (!ok)
+        // "inf" and "nan" read as numbers, but no amount or count is infinite.
+        if (!ok || !std::isfinite(number))
             refuse(field, value.toString(), QStringLiteral("un nombre"));
         return QVariant(number);
     }
@@ -98,7 +101,7 @@ QVariant storedNumber(const FieldInfo& field, const QVariant& value, bool intege
         return QVariant(number);
     }
     const double number = value.toDouble(&ok);
-    if (!ok)
+    if (!ok || !std::isfinite(number))
         refuse(field, value.toString(), QStringLiteral("un nombre"));
     return QVariant(number);
 }

@@ -1,7 +1,7 @@
-#include "app/AppError.h"
 #include "db/Dataset.h"
-#include "db/TDataModule1.h"
+#include "app/AppError.h"
 #include "db/DbFixture.h"
+#include "db/TDataModule1.h"
 
 #include <QSignalSpy>
 
@@ -10,14 +10,13 @@ using db::Dataset;
 namespace {
 
 class DatasetTest : public DbFixture {
-protected:
-    void addPeople(const QStringList& names)
-    {
+  protected:
+    void addPeople(const QStringList& names) {
         for (const QString& name : names)
-            connection.execute(QStringLiteral("INSERT INTO PEOPLE (Id_File, Name) VALUES (-1, '%1')").arg(name));
+            connection.execute(
+                QStringLiteral("INSERT INTO PEOPLE (Id_File, Name) VALUES (-1, '%1')").arg(name));
     }
-    QStringList walk(Dataset& dataset, const QString& field)
-    {
+    QStringList walk(Dataset& dataset, const QString& field) {
         QStringList seen;
         for (dataset.first(); !dataset.eof(); dataset.next())
             seen << dataset.text(field);
@@ -25,8 +24,7 @@ protected:
     }
 };
 
-TEST_F(DatasetTest, EveryDatasetOfTheMainModuleOpensEmptyWithItsDeclaredFilter)
-{
+TEST_F(DatasetTest, EveryDatasetOfTheMainModuleOpensEmptyWithItsDeclaredFilter) {
     db::TDataModule1 module(connection);
     for (Dataset* dataset : module.findChildren<Dataset*>()) {
         if (dataset->sql().isEmpty())
@@ -40,8 +38,7 @@ TEST_F(DatasetTest, EveryDatasetOfTheMainModuleOpensEmptyWithItsDeclaredFilter)
     }
 }
 
-TEST_F(DatasetTest, WalksInTheOrderOfItsOrderByLineWithFrenchComparison)
-{
+TEST_F(DatasetTest, WalksInTheOrderOfItsOrderByLineWithFrenchComparison) {
     addPeople({"Zoé", "Éric", "eric", "Erica", "Alain", "élise"});
     Dataset people(connection, "People", {"SELECT * FROM PEOPLE", "WHERE ID_FILE=-1", "ORDER BY Name"});
     people.open();
@@ -61,10 +58,10 @@ TEST_F(DatasetTest, WalksInTheOrderOfItsOrderByLineWithFrenchComparison)
     EXPECT_EQ(walk(people, "Name"), (QStringList{"Éric", "élise"})); // case ignored, accents kept; still DESC
 }
 
-TEST_F(DatasetTest, NavigatesLocatesAndKeepsPositionOnReopen)
-{
+TEST_F(DatasetTest, NavigatesLocatesAndKeepsPositionOnReopen) {
     addPeople({"Alain", "Bruno", "Claire"});
-    Dataset people(connection, "People", {"SELECT Id, Name as [Nom] FROM PEOPLE", "WHERE ID_FILE=-1", "ORDER BY Name"});
+    Dataset people(connection, "People",
+                   {"SELECT Id, Name as [Nom] FROM PEOPLE", "WHERE ID_FILE=-1", "ORDER BY Name"});
     people.open();
     EXPECT_TRUE(people.locate("Nom", QStringLiteral("bruno")));
     EXPECT_EQ(people.recNo(), 1);
@@ -82,8 +79,7 @@ TEST_F(DatasetTest, NavigatesLocatesAndKeepsPositionOnReopen)
     EXPECT_EQ(people.text("Nom"), "Claire");
 }
 
-TEST_F(DatasetTest, WalkingPastEitherEndOfOneRowDoesNotMakeItLookEmpty)
-{
+TEST_F(DatasetTest, WalkingPastEitherEndOfOneRowDoesNotMakeItLookEmpty) {
     addPeople({"Alain"});
     Dataset people(connection, "People", {"SELECT * FROM PEOPLE", "WHERE ID_FILE=-1", "ORDER BY Name"});
     people.open();
@@ -103,8 +99,7 @@ TEST_F(DatasetTest, WalkingPastEitherEndOfOneRowDoesNotMakeItLookEmpty)
     EXPECT_TRUE(db::IsDatasetEmpty(people));
 }
 
-TEST_F(DatasetTest, LocatesByAKeyColumnThatIsNotTheRowKey)
-{
+TEST_F(DatasetTest, LocatesByAKeyColumnThatIsNotTheRowKey) {
     // A table that an update script may create: its key is a plain number, not the engine's row key.
     connection.executeNative("CREATE TABLE CODES (Code INT32 PRIMARY KEY, Label TEXT(50))");
     connection.execute("INSERT INTO CODES (Code, Label) VALUES (10, 'dix')");
@@ -118,8 +113,7 @@ TEST_F(DatasetTest, LocatesByAKeyColumnThatIsNotTheRowKey)
     EXPECT_FALSE(codes.locate("Code", 2));
 }
 
-TEST_F(DatasetTest, InsertsEditsAndCancelsWithTheirEvents)
-{
+TEST_F(DatasetTest, InsertsEditsAndCancelsWithTheirEvents) {
     Dataset contract(connection, "Contract", {"SELECT * FROM CONTRACT", "WHERE Id_File=7", "ORDER BY Title"});
     contract.open();
     QSignalSpy newRecord(&contract, &Dataset::newRecord);
@@ -163,15 +157,16 @@ TEST_F(DatasetTest, InsertsEditsAndCancelsWithTheirEvents)
     EXPECT_EQ(contract.currentKey(), posted);
 }
 
-TEST_F(DatasetTest, AValueTypedWrongIsRefusedAndTheFieldKeepsItsValue)
-{
-    connection.execute("INSERT INTO CONTRACT (Id_File, Title, AnnualCost, Date_Sign) VALUES (1, 'A', 10, #3/25/2007#)");
+TEST_F(DatasetTest, AValueTypedWrongIsRefusedAndTheFieldKeepsItsValue) {
+    connection.execute(
+        "INSERT INTO CONTRACT (Id_File, Title, AnnualCost, Date_Sign) VALUES (1, 'A', 10, #3/25/2007#)");
     Dataset contract(connection, "Contract", {"SELECT * FROM CONTRACT", "WHERE Id_File=1"});
     contract.open();
     const struct {
         const char* field;
         const char* typed;
-    } wrong[] = {{"AnnualCost", "douze"}, {"Date_Sign", "31/02/2007"}, {"Date_Sign", "hier"}, {"Length", "1,5"}};
+    } wrong[] = {{"AnnualCost", "douze"},     {"AnnualCost", "inf"}, {"AnnualCost", "nan"},
+                 {"Date_Sign", "31/02/2007"}, {"Date_Sign", "hier"}, {"Length", "1,5"}};
     for (const auto& c : wrong) {
         SCOPED_TRACE(c.typed);
         EXPECT_THROW(contract.setValue(c.field, QString::fromUtf8(c.typed)), app::AppError);
@@ -184,8 +179,7 @@ TEST_F(DatasetTest, AValueTypedWrongIsRefusedAndTheFieldKeepsItsValue)
     EXPECT_TRUE(contract.isNull("Date_Sign"));
 }
 
-TEST_F(DatasetTest, ADateAndTimeIsTypedAsItIsShown)
-{
+TEST_F(DatasetTest, ADateAndTimeIsTypedAsItIsShown) {
     connection.execute("INSERT INTO EVENT (Id_File, Id_Ref, DateEvent) VALUES (1, 1, #3/25/2007 10:20:30#)");
     Dataset event(connection, "Event", {"SELECT * FROM EVENT", "WHERE Id_Ref=1"});
     event.open();
@@ -209,8 +203,7 @@ TEST_F(DatasetTest, ADateAndTimeIsTypedAsItIsShown)
     EXPECT_THROW(event.setValue("DateEvent", QStringLiteral("25/03/2007 25:00")), app::AppError);
 }
 
-TEST_F(DatasetTest, ATimeThatTheLocalClockSkipsReadsShowsAndIsTypedAsWritten)
-{
+TEST_F(DatasetTest, ATimeThatTheLocalClockSkipsReadsShowsAndIsTypedAsWritten) {
     const SummerTimeClock clock; // 31/03/2024: from 02:00 straight to 03:00
     connection.execute("INSERT INTO EVENT (Id_File, Id_Ref, DateEvent) VALUES (1, 1, '2024-03-31 02:30:00')");
     Dataset event(connection, "Event", {"SELECT * FROM EVENT", "WHERE Id_Ref=1"});
@@ -225,8 +218,7 @@ TEST_F(DatasetTest, ATimeThatTheLocalClockSkipsReadsShowsAndIsTypedAsWritten)
     EXPECT_EQ(count("SELECT COUNT(*) FROM EVENT WHERE DateEvent='2024-03-31 02:45:00'"), 1);
 }
 
-TEST_F(DatasetTest, APostAfterAnotherCopyChangedTheRowFailsAndLosesNothing)
-{
+TEST_F(DatasetTest, APostAfterAnotherCopyChangedTheRowFailsAndLosesNothing) {
     connection.execute("INSERT INTO CONTRACT (Id_File, Title, Code) VALUES (1, 'Ancien', 'C1')");
     db::SqliteConnection other;
     other.open(databaseFile);
@@ -262,8 +254,7 @@ TEST_F(DatasetTest, APostAfterAnotherCopyChangedTheRowFailsAndLosesNothing)
     }
 }
 
-TEST_F(DatasetTest, ATableAliasNamedInTheWhereAndOrderLinesKeepsTheDatasetUpdatable)
-{
+TEST_F(DatasetTest, ATableAliasNamedInTheWhereAndOrderLinesKeepsTheDatasetUpdatable) {
     connection.execute("INSERT INTO CONTRACT (Id_File, Title) VALUES (1, 'Bail')");
     connection.execute("INSERT INTO CONTRACT (Id_File, Title) VALUES (1, 'Assurance')");
     connection.execute("INSERT INTO CONTRACT (Id_File, Title) VALUES (2, 'Autre dossier')");
@@ -281,15 +272,16 @@ TEST_F(DatasetTest, ATableAliasNamedInTheWhereAndOrderLinesKeepsTheDatasetUpdata
     }
 }
 
-TEST_F(DatasetTest, AJoinIsAReadOnlySnapshot)
-{
+TEST_F(DatasetTest, AJoinIsAReadOnlySnapshot) {
     connection.execute("INSERT INTO CONTRACT (Id_File, Title) VALUES (1, 'Bail')");
     connection.execute("INSERT INTO PEOPLE (Id_File, Name) VALUES (-1, 'Alain')");
-    connection.execute("INSERT INTO L_PEOPLE (Id_File, Id_Ref, Id_People, Category) VALUES (-1, 1, 1, 'Bailleur')");
-    Dataset joined(connection, "Query",
-                   {"SELECT CONTRACT.Title, PEOPLE.Name as [Nom], L_PEOPLE.Category FROM (CONTRACT LEFT JOIN L_PEOPLE "
-                    "ON CONTRACT.Id = L_PEOPLE.Id_Ref) LEFT JOIN PEOPLE ON L_PEOPLE.Id_People = PEOPLE.Id",
-                    "WHERE CONTRACT.Id_File=1"});
+    connection.execute(
+        "INSERT INTO L_PEOPLE (Id_File, Id_Ref, Id_People, Category) VALUES (-1, 1, 1, 'Bailleur')");
+    Dataset joined(
+        connection, "Query",
+        {"SELECT CONTRACT.Title, PEOPLE.Name as [Nom], L_PEOPLE.Category FROM (CONTRACT LEFT JOIN L_PEOPLE "
+         "ON CONTRACT.Id = L_PEOPLE.Id_Ref) LEFT JOIN PEOPLE ON L_PEOPLE.Id_People = PEOPLE.Id",
+         "WHERE CONTRACT.Id_File=1"});
     joined.open();
     EXPECT_FALSE(joined.isUpdatable());
     EXPECT_EQ(joined.recordCount(), 1);
@@ -299,8 +291,7 @@ TEST_F(DatasetTest, AJoinIsAReadOnlySnapshot)
     EXPECT_EQ(joined.text("Nom"), "Alain");
 }
 
-TEST_F(DatasetTest, HelpersFindLinesRunStatementsAndCaptionContracts)
-{
+TEST_F(DatasetTest, HelpersFindLinesRunStatementsAndCaptionContracts) {
     EXPECT_EQ(db::FindSqlLine({"SELECT * FROM TREE", "WHERE Id_File=-1", "ORDER BY NODEPOS"}, "WHERE"), 1);
     EXPECT_EQ(db::FindSqlLine({"SELECT * FROM TREE", "where Id_File=-1", "ORDER BY NODEPOS"}, "ORDER BY"), 2);
     EXPECT_EQ(db::FindSqlLine({"SELECT * FROM TREE"}, "WHERE"), -1);
