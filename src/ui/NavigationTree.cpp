@@ -199,6 +199,27 @@ QList<TreeRow> readTreeRows(db::Dataset& rows, bool withImage) {
     return result;
 }
 
+// The nodes of tree rows read in NodePos order, each placed under its parent by the level rule; returns the
+// top nodes. iconOf(row, isTop) gives each node's icon.
+template <typename IconOf>
+QList<QTreeWidgetItem*> levelledNodes(const QList<TreeRow>& rows, const QString& kind, IconOf iconOf) {
+    QList<int> levels;
+    for (const TreeRow& row : rows)
+        levels << row.level;
+    const QList<int> parents = contracts::ParentsByLevelRule(levels);
+    QList<QTreeWidgetItem*> nodes, tops;
+    for (qsizetype i = 0; i < rows.size(); ++i) {
+        QTreeWidgetItem* node =
+            new NavigationNode(rows[i].title, kind, rows[i].id, iconOf(rows[i], parents[i] < 0));
+        nodes << node;
+        if (parents[i] < 0)
+            tops << node;
+        else
+            nodes[parents[i]]->addChild(node);
+    }
+    return tops;
+}
+
 } // namespace
 
 void NavigationTree::addCategories(int dossierId) {
@@ -209,21 +230,9 @@ void NavigationTree::addCategories(int dossierId) {
     const QList<TreeRow> rows = readTreeRows(tree, false);
     tree.close();
 
-    QList<int> levels;
-    for (const TreeRow& row : rows)
-        levels << row.level;
-    const QList<int> parents = contracts::ParentsByLevelRule(levels);
     const QIcon icon = categoryIcon();
-    QList<QTreeWidgetItem*> nodes, tops;
-    for (qsizetype i = 0; i < rows.size(); ++i) {
-        QTreeWidgetItem* node = newNode(rows[i].title, QStringLiteral("category"), rows[i].id, icon);
-        nodes << node;
-        if (parents[i] < 0)
-            tops << node;
-        else
-            nodes[parents[i]]->addChild(node);
-    }
-    addTopLevelItems(tops);
+    addTopLevelItems(
+        levelledNodes(rows, QStringLiteral("category"), [&](const TreeRow&, bool) { return icon; }));
 }
 
 void NavigationTree::addParties(const QString& topCaption, const QString& topKind, int topImage,
@@ -259,26 +268,12 @@ void NavigationTree::addLocations() {
     const QList<TreeRow> rows = readTreeRows(locations, true);
     locations.close();
 
-    QList<int> levels;
-    for (const TreeRow& row : rows)
-        levels << row.level;
-    const QList<int> parents = contracts::ParentsByLevelRule(levels);
-    QList<QTreeWidgetItem*> nodes, tops;
-    for (qsizetype i = 0; i < rows.size(); ++i) {
+    addTopLevelItems(levelledNodes(rows, QStringLiteral("location"), [](const TreeRow& row, bool top) {
         QPixmap picture;
-        QIcon icon;
-        if (!rows[i].image.isEmpty() && picture.loadFromData(rows[i].image))
-            icon = QIcon(picture);
-        else
-            icon = TreeImage(parents[i] < 0 ? LocationsGlobeImage : LocationImage);
-        QTreeWidgetItem* node = newNode(rows[i].title, QStringLiteral("location"), rows[i].id, icon);
-        nodes << node;
-        if (parents[i] < 0)
-            tops << node;
-        else
-            nodes[parents[i]]->addChild(node);
-    }
-    addTopLevelItems(tops);
+        if (!row.image.isEmpty() && picture.loadFromData(row.image))
+            return QIcon(picture);
+        return TreeImage(top ? LocationsGlobeImage : LocationImage);
+    }));
 }
 
 void NavigationTree::addStates() {
