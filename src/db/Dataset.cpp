@@ -316,7 +316,13 @@ void Dataset::append()
     m_rowBeforeInsert = m_row;
     clearEdit();
     setState(State::Insert);
-    emit newRecord();
+    try {
+        emit newRecord();
+    } catch (...) {
+        // A rule that refuses the new row leaves the dataset as it was.
+        cancel();
+        throw;
+    }
     emit dataChanged();
 }
 

@@ -1,5 +1,6 @@
 #include "db/TDataModule1.h"
 
+#include "app/AppError.h"
 #include "app/DatabaseConfig.h"
 #include "app/Globals.h"
 #include "app/Settings.h"
@@ -117,6 +118,12 @@ void TDataModule1::attachRules()
 
 void TDataModule1::onNewContract()
 {
+    // Another copy of the program may have deleted the open dossier meanwhile.
+    SqliteStatement dossier = m_connection.prepareNative(QStringLiteral("SELECT 1 FROM PROFILES WHERE ID=?"));
+    dossier.bindInt(1, app::globals().currentDossierId);
+    if (!dossier.step())
+        throw app::AppError(QStringLiteral("Ce dossier n'existe plus : il a sans doute été supprimé par un autre poste.\r"
+                                           "Aucun contrat n'a été ajouté."));
     Contract.setValue(QStringLiteral("Id_File"), app::globals().currentDossierId);
     Contract.setValue(QStringLiteral("State"), QStringLiteral("PROJET"));
     for (const char* memo : {"Keyword", "Detail", "Remark1", "Remark2", "Misc11", "Misc12"})

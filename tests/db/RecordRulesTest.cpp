@@ -18,6 +18,7 @@ protected:
     void SetUp() override
     {
         DbFixture::SetUp();
+        connection.execute("INSERT INTO PROFILES (ID, LoginName) VALUES (3, 'Trois')");
         app::globals().currentDossierId = 3;
         app::settings() = app::Settings();
         module = std::make_unique<TDataModule1>(connection);
@@ -75,6 +76,14 @@ TEST_F(RecordRulesTest, ANewContractHasItsDefaultsAndIsAlreadyInTheTable)
     EXPECT_TRUE(c.text("Code").isEmpty());
     EXPECT_EQ(c.value("Detail"), QVariant(QString()));
     EXPECT_FALSE(c.isNull("Keyword"));
+}
+
+TEST_F(RecordRulesTest, NoContractIsAddedToADossierThatAnotherCopyDeleted)
+{
+    connection.execute("DELETE FROM PROFILES WHERE ID=3");
+    EXPECT_THROW(module->Contract.append(), app::AppError);
+    EXPECT_EQ(module->Contract.state(), Dataset::State::Browse);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM CONTRACT"), 0);
 }
 
 TEST_F(RecordRulesTest, NumberingGivesTheNextPaddedCodeAndStoresTheCounter)
@@ -241,7 +250,7 @@ TEST_F(RecordRulesTest, DeletingADossierDeletesItsRowsAndKeepsTheSharedOnes)
     EXPECT_EQ(count("SELECT COUNT(*) FROM PEOPLE"), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM TREE_LOCATION WHERE Id_File=-1"), 1);
     EXPECT_EQ(count("SELECT COUNT(*) FROM OBJECT_VAL_STR WHERE USERID=-99"), 1);
-    EXPECT_EQ(count("SELECT COUNT(*) FROM PROFILES"), 1);
+    EXPECT_EQ(count("SELECT COUNT(*) FROM PROFILES"), 2); // "Trois" and "Autre"
 }
 
 } // namespace
